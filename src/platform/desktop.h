@@ -1,0 +1,59 @@
+// The desktop as Velutreck drives it: the other programs' windows, reached only the way a user
+// at the keyboard would reach them. Implemented on real Windows and by the simulated desktop.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/keys.h"
+
+namespace velutreck {
+
+// A window handle; 0 means that there is no window.
+using WindowHandle = std::uint32_t;
+// The id of a started program; never 0.
+using TaskId = std::uint32_t;
+
+namespace message {
+constexpr std::uint32_t Close = 0x0010;       // WM_CLOSE
+constexpr std::uint32_t KeyDown = 0x0100;     // WM_KEYDOWN
+constexpr std::uint32_t KeyUp = 0x0101;       // WM_KEYUP
+constexpr std::uint32_t LButtonDown = 0x0201; // WM_LBUTTONDOWN
+constexpr std::uint32_t LButtonUp = 0x0202;   // WM_LBUTTONUP
+}  // namespace message
+
+class Desktop {
+public:
+    Desktop() = default;
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+    virtual ~Desktop() = default;
+
+    // With parent 0 searches the top-level windows from the topmost; otherwise the parent's direct
+    // children in z-order, starting after childAfter (from the first child when it is 0). A
+    // criterion left out matches any window; a given one matches the whole string. Never fails.
+    virtual WindowHandle FindWindow(WindowHandle parent, WindowHandle childAfter,
+                                    const std::optional<std::string>& className,
+                                    const std::optional<std::string>& caption) = 0;
+    // Queues the message for the window and returns at once; to handle 0 it reaches nothing.
+    virtual void PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
+                             std::uint32_t lParam) = 0;
+    // Types the keys into the window that has the keyboard focus. A waited injection returns once
+    // that window has processed them. Throws an Automation failure when the keys would land in
+    // Velutreck's own window; nothing is typed then.
+    virtual void InjectKeys(const KeySequence& keys, bool waited) = 0;
+    // Exact title first, then a title that begins with it. Throws when there is none.
+    virtual void ActivateByTitle(const std::string& title) = 0;
+    // Throws while the program started under that task id has no window.
+    virtual void ActivateByTask(TaskId task) = 0;
+    // Starts a program from the command line exactly as typed (unquoted), in a normal window with
+    // the focus, without waiting for it. Throws when it cannot be started.
+    virtual TaskId StartProgram(const std::string& commandLine) = 0;
+    // The shell's "open" verb, show mode 1, no working directory. The result is not reported.
+    virtual void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) = 0;
+    // Blocks the calling thread; no window messages are handled meanwhile.
+    virtual void Pause(std::uint32_t milliseconds) = 0;
+};
+
+}  // namespace velutreck

@@ -1,0 +1,25 @@
+// The file system with Windows paths, as run control and the stand-ins need it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace velutreck {
+
+class FileSystem {
+public:
+    FileSystem() = default;
+    FileSystem(const FileSystem&) = delete;
+    FileSystem& operator=(const FileSystem&) = delete;
+    virtual ~FileSystem() = default;
+
+    virtual bool FileExists(const std::string& path) const = 0;
+    virtual bool FolderExists(const std::string& path) const = 0;
+    // Not forced: a read-only or open file stays. Throws a FileSystem failure when it stays.
+    virtual void DeleteFile(const std::string& path) = 0;
+    virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
+    // Creates or replaces the file; throws a FileSystem failure when it cannot be written.
+    virtual void WriteFile(const std::string& path, const std::string& contents) = 0;
+};
+
+}  // namespace velutreck
