@@ -3,6 +3,7 @@
 // simulator, Win32 controls read and write the real window.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "base/int16.h"
@@ -70,6 +71,37 @@ public:
     virtual void Clear() = 0;
     virtual Int16 SelectedIndex() const = 0;
     virtual void SetSelectedIndex(Int16 index) = 0;
+};
+
+}  // namespace velutreck
+
+namespace velutreck {
+
+// The master timer. Its interval is fixed at 1000 ms; only its enabled state changes.
+class Timer {
+public:
+    Timer() = default;
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+    virtual ~Timer() = default;
+
+    virtual bool Enabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+};
+
+// The main window itself: its caption, its handle as an owner for dialogs and the shell, and
+// unloading it, which ends the program.
+class FormWindow {
+public:
+    FormWindow() = default;
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    virtual ~FormWindow() = default;
+
+    virtual std::string Caption() const = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual std::uint32_t Handle() const = 0;
+    virtual void Unload() = 0;
 };
 
 }  // namespace velutreck

@@ -46,4 +46,18 @@ public:
     virtual DialogOutcome ShowOpen(CommonDialogState& state) = 0;
 };
 
+// The shell's folder browser, modal and owned by the main window. Only folders of the file system
+// can be confirmed.
+class FolderBrowser {
+public:
+    FolderBrowser() = default;
+    FolderBrowser(const FolderBrowser&) = delete;
+    FolderBrowser& operator=(const FolderBrowser&) = delete;
+    virtual ~FolderBrowser() = default;
+
+    // Shows the whole shell namespace from the desktop under the title. Returns the chosen
+    // folder's path as the shell gives it, or "" when the user cancels or the choice is a virtual item.
+    virtual std::string Browse(const std::string& title) = 0;
+};
+
 }  // namespace velutreck

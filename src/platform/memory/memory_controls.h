@@ -88,3 +88,31 @@ private:
 };
 
 }  // namespace velutreck
+
+namespace velutreck {
+
+class MemoryTimer : public Timer {
+public:
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+
+private:
+    bool enabled_ = false;
+};
+
+class MemoryFormWindow : public FormWindow {
+public:
+    explicit MemoryFormWindow(std::uint32_t handle = 1) : handle_(handle) {}
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    std::uint32_t Handle() const override { return handle_; }
+    void Unload() override { unloaded_ = true; }
+    bool Unloaded() const { return unloaded_; }
+
+private:
+    std::uint32_t handle_;
+    std::string caption_;
+    bool unloaded_ = false;
+};
+
+}  // namespace velutreck

@@ -1,0 +1,17 @@
+#include "platform/memory/memory_settings_store.h"
+
+namespace velutreck {
+
+std::string MemorySettingsStore::ReadSetting(const std::string& application, const std::string& section,
+                                             const std::string& key, const std::string& defaultValue) {
+    const auto found = values_.find({application, section, key});
+    return found == values_.end() ? defaultValue : found->second;
+}
+
+void MemorySettingsStore::WriteSetting(const std::string& application, const std::string& section,
+                                       const std::string& key, const std::string& value) {
+    values_[{application, section, key}] = value;
+    writes_.push_back({application, section, key, value});
+}
+
+}  // namespace velutreck
