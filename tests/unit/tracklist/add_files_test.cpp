@@ -4,7 +4,7 @@
 
 #include "tracklist/dialog_answer.h"
 #include "unit/tracklist/list_fixture.h"
-#include "unit/tracklist/scripted_common_dialog.h"
+#include "support/scripted_common_dialog.h"
 
 namespace velutreck {
 namespace {

@@ -1,0 +1,147 @@
+#include "app/frmMain.h"
+
+#include <exception>
+
+#include "app/about_texts.h"
+#include "app/path_pickers.h"
+#include "app/settings.h"
+#include "app/settings_tab_rules.h"
+#include "app/tip_layout.h"
+#include "base/product.h"
+#include "engine/naming_options.h"
+#include "tracklist/add_files.h"
+#include "tracklist/list_commands.h"
+
+namespace velutreck {
+
+namespace {
+
+const std::string SecondInstanceMessage =
+    "There is already one copy of this program running, and you may not start another one.";
+
+SettingsControls SettingsOf(const MainWindowControls& main) {
+    return {main.txtAudioProject, main.txtTempFolder, main.txtImageDrive, main.txtSimpleBurner, main.cboCompression,
+            main.txtPause,        main.chkErase,      main.chkNameTracks, main.chkOnlyAlpha};
+}
+
+}  // namespace
+
+frmMain::frmMain(FormControls controls, FormServices services)
+    : controls_(std::move(controls)),
+      services_(std::move(services)),
+      engine_(controls_.main, hidden_,
+              EngineServices{services_.desktop, services_.files, services_.messageBoxes, services_.programFolder}) {}
+
+// Outside a tick no failure is lost and none ends the program: the user reads it in a message box.
+template <typename Handler>
+void frmMain::Guarded(Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& failure) {
+        ShowError(std::string("Error: ") + failure.what());
+    }
+}
+
+void frmMain::ShowError(const std::string& text) {
+    services_.messageBoxes.Show(text, MessageBoxStyle::Critical, ProductName);
+}
+
+void frmMain::Form_Load() {
+    Guarded([&] {
+        MainWindowControls& main = controls_.main;
+        FillCompressionList(main.cboCompression);
+        LoadSettings(services_.settings, SettingsOf(main), hidden_);
+        NamingOptionsRule(main.chkErase, main.chkNameTracks, main.chkOnlyAlpha);
+        if (services_.instanceCheck.AnotherInstanceRunning()) {
+            ShowError(SecondInstanceMessage);
+            main.form.Unload();
+            return;
+        }
+        services_.bubbleTips.Install();
+        services_.bubbleTips.SetMaxWidth(TipMaxWidth);
+        SetToolTips(controls_.controlFor);
+        const std::string version = VersionText(ProductName, VersionMajor, VersionMinor, VersionRevision);
+        controls_.lblAppName.SetCaption(version);
+        controls_.lblAppName2.SetCaption(version);
+        controls_.lblCopyright.SetCaption(AboutText());
+    });
+}
+
+void frmMain::Form_Unload() {
+    Guarded([&] { services_.bubbleTips.Remove(); });
+}
+
+void frmMain::btnStartStop_Click() {
+    Guarded([&] {
+        SaveSettings(services_.settings, SettingsOf(controls_.main), hidden_);
+        engine_.StartOrStop();
+    });
+}
+
+void frmMain::tmrMaster_Timer() {
+    Guarded([&] { engine_.tmrMaster_Timer(); });
+}
+
+void frmMain::btnQuit_Click() {
+    Guarded([&] { controls_.main.form.Unload(); });
+}
+
+void frmMain::btnReadme_Click() {
+    Guarded([&] {
+        services_.desktop.ShellOpen(controls_.main.form.Handle(), services_.programFolder + "\\Velutreck.html", "");
+    });
+}
+
+void frmMain::chkErase_Click() {
+    Guarded([&] {
+        NamingOptionsRule(controls_.main.chkErase, controls_.main.chkNameTracks, controls_.main.chkOnlyAlpha);
+    });
+}
+
+void frmMain::chkNameTracks_Click() { chkErase_Click(); }
+
+void frmMain::TrackListCommand_Click(TrackListCommand command) {
+    Guarded([&] {
+        ListBox& list = controls_.main.lstAudioFiles;
+        switch (command) {
+        case TrackListCommand::Add: {
+            const AddFilesResult result = AddFiles(list, services_.commonDialog, dialogState_, lastAddFolder_,
+                                                   controls_.main.chkAutoBreak.Value() != 0);
+            if (!result.errorMessage.empty()) {
+                ShowError(result.errorMessage);
+            }
+            return;
+        }
+        case TrackListCommand::InsertBreak:
+            return InsertBreak(list);
+        case TrackListCommand::Remove:
+            return RemoveSelected(list);
+        case TrackListCommand::RemoveAll:
+            return RemoveAll(list);
+        case TrackListCommand::ShiftUp:
+            return ShiftUp(list);
+        case TrackListCommand::ShiftDown:
+            return ShiftDown(list);
+        }
+    });
+}
+
+bool frmMain::OpensContextMenu(int button) { return button == ContextMenuButton; }
+
+void frmMain::btnBrowseForAudioProject_Click() {
+    Guarded([&] { PickFile(services_.commonDialog, dialogState_, AudioProjectFilter, controls_.main.txtAudioProject); });
+}
+
+void frmMain::btnBrowseForTempFolder_Click() {
+    Guarded([&] { PickFolder(services_.folderBrowser, controls_.main.txtTempFolder); });
+}
+
+void frmMain::btnBrowseForImageDrive_Click() {
+    Guarded([&] { PickFile(services_.commonDialog, dialogState_, ProgramFilter, controls_.main.txtImageDrive); });
+}
+
+void frmMain::btnBrowseForSimpleBurner_Click() {
+    Guarded([&] { PickFile(services_.commonDialog, dialogState_, ProgramFilter, controls_.main.txtSimpleBurner); });
+}
+
+}  // namespace velutreck

@@ -1,0 +1,83 @@
+// The main window, frmMain, without its toolkit: the event handlers, start-up and shutdown. The
+// Windows layer (and the tests' simulator session) binds controls and services to it and calls a
+// handler for each event; the window's state lives in those controls.
+#pragma once
+
+#include <string>
+
+#include "app/tooltip_texts.h"
+#include "engine/hidden_values.h"
+#include "engine/main_window_controls.h"
+#include "engine/transfer_engine.h"
+#include "platform/controls.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+#include "platform/session.h"
+#include "platform/settings_store.h"
+#include "tracklist/context_menu.h"
+
+namespace velutreck {
+
+struct FormControls {
+    MainWindowControls& main;
+    Label& lblAppName;
+    Label& lblAppName2;
+    Label& lblCopyright;
+    ControlLookup controlFor;  // for the tooltips
+};
+
+struct FormServices {
+    Desktop& desktop;
+    FileSystem& files;
+    MessageBoxes& messageBoxes;
+    SettingsStore& settings;
+    CommonDialog& commonDialog;
+    FolderBrowser& folderBrowser;
+    InstanceCheck& instanceCheck;
+    BubbleTips& bubbleTips;
+    std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
+};
+
+class frmMain {
+public:
+    frmMain(FormControls controls, FormServices services);
+
+    // Start-up. A refused second instance unloads the window before it is shown.
+    void Form_Load();
+    // Runs whenever the window closes; saves nothing and leaves the other programs alone.
+    void Form_Unload();
+
+    void btnStartStop_Click();
+    void tmrMaster_Timer();
+    void btnQuit_Click();
+    void btnReadme_Click();
+    void chkErase_Click();
+    void chkNameTracks_Click();
+    // The six track-list commands, from their buttons or from the context menu.
+    void TrackListCommand_Click(TrackListCommand command);
+    // Whether a press of this mouse button on the track list opens the context menu. The press
+    // does not change the selection.
+    static bool OpensContextMenu(int button);
+    void btnBrowseForAudioProject_Click();
+    void btnBrowseForTempFolder_Click();
+    void btnBrowseForImageDrive_Click();
+    void btnBrowseForSimpleBurner_Click();
+
+    const TransferEngine& Engine() const { return engine_; }
+    const HiddenValues& Hidden() const { return hidden_; }
+
+private:
+    template <typename Handler>
+    void Guarded(Handler&& handler);
+    void ShowError(const std::string& text);
+
+    FormControls controls_;
+    FormServices services_;
+    HiddenValues hidden_;
+    TransferEngine engine_;
+    CommonDialogState dialogState_;  // dlgCommon's properties, shared by Add files and the pickers
+    std::string lastAddFolder_;
+};
+
+}  // namespace velutreck

@@ -1,0 +1,130 @@
+// Run control: Start and Stop, switching the window between idle and running, the path checks
+// before a job, the temporary image and the leading break markers.
+#include <array>
+
+#include "base/product.h"
+#include "drivers/temp_image.h"
+#include "engine/error_ignoring.h"
+#include "engine/naming_options.h"
+#include "engine/transfer_engine.h"
+#include "tracklist/group_walk.h"
+
+namespace velutreck {
+
+namespace {
+
+const std::string StartCaption = "&Start";
+const std::string StopCaption = "&Stop";
+
+}  // namespace
+
+TransferEngine::TransferEngine(MainWindowControls& controls, HiddenValues& hidden, EngineServices services)
+    : controls_(controls), hidden_(hidden), services_(std::move(services)), drivers_{services_.desktop, *this} {}
+
+bool TransferEngine::IsRunning() const { return controls_.btnStartStop.Caption() != StartCaption; }
+
+void TransferEngine::ShowError(const std::string& text) {
+    services_.messageBoxes.Show(text, MessageBoxStyle::Critical, ProductName);
+}
+
+void TransferEngine::StartOrStop() {
+    if (!IsRunning()) {
+        jobState_ = 1;
+        trackNames_.clear();
+        controls_.tmrMaster.SetEnabled(true);
+    } else {
+        controls_.tmrMaster.SetEnabled(false);
+    }
+    ToggleRunControls();
+}
+
+void TransferEngine::ToggleRunControls() {
+    const bool unlock = IsRunning();
+    controls_.btnStartStop.SetCaption(unlock ? StartCaption : StopCaption);
+
+    // The controls a running job locks, in the order they are switched. Start/Stop itself, the
+    // track-naming box, the spin buttons and the tabs stay usable.
+    const std::array<Control*, 23> lockList = {
+        &controls_.chkAutoBreak,
+        &controls_.txtDiscName,
+        &controls_.lstAudioFiles,
+        &controls_.btnAdd,
+        &controls_.btnInsertBreak,
+        &controls_.btnRemove,
+        &controls_.btnRemoveAll,
+        &controls_.btnUp,
+        &controls_.btnDown,
+        &controls_.txtAudioProject,
+        &controls_.btnBrowseForAudioProject,
+        &controls_.txtTempFolder,
+        &controls_.btnBrowseForTempFolder,
+        &controls_.txtImageDrive,
+        &controls_.btnBrowseForImageDrive,
+        &controls_.txtSimpleBurner,
+        &controls_.btnBrowseForSimpleBurner,
+        &controls_.cboCompression,
+        &controls_.txtPause,
+        &controls_.chkErase,
+        &controls_.chkOnlyAlpha,
+        &controls_.btnQuit,
+        &controls_.btnReadme,
+    };
+    for (Control* control : lockList) {
+        control->SetEnabled(unlock);
+    }
+    NamingOptionsRule(controls_.chkErase, controls_.chkNameTracks, controls_.chkOnlyAlpha);
+}
+
+void TransferEngine::CheckPaths() {
+    struct PathCheck {
+        TextBox& box;
+        bool isFolder;
+    };
+    const std::array<PathCheck, 4> checks = {{
+        {controls_.txtAudioProject, false},
+        {controls_.txtTempFolder, true},
+        {controls_.txtImageDrive, false},
+        {controls_.txtSimpleBurner, false},
+    }};
+    for (const PathCheck& check : checks) {
+        const std::string path = check.box.Text();
+        const bool exists = check.isFolder ? services_.files.FolderExists(path) : services_.files.FileExists(path);
+        if (!exists) {
+            ShowError("Error: " + path + " does not exist.");
+            controls_.tmrMaster.SetEnabled(false);
+            if (IsRunning()) {
+                ToggleRunControls();
+            }
+        }
+    }
+}
+
+bool TransferEngine::DeleteTempImage() {
+    const std::string path = TempImagePath(controls_.txtTempFolder.Text());
+    if (!services_.files.FileExists(path)) {
+        return true;
+    }
+    bool deleted = true;
+    try {
+        services_.files.DeleteFile(path);
+    } catch (const Failure&) {
+        deleted = false;
+    }
+    if (deleted && !services_.files.FileExists(path)) {
+        return true;
+    }
+    // ImageDrive still holds the image, or it is read-only: the next group would record the old
+    // image, so the program stops here.
+    ShowError("Error: Unable to delete " + path);
+    controls_.tmrMaster.SetEnabled(false);
+    controls_.form.Unload();
+    return false;
+}
+
+void TransferEngine::StripLeadingBreaks() { velutreck::StripLeadingBreaks(controls_.lstAudioFiles); }
+
+void TransferEngine::ShowStatus(const std::string& text) {
+    controls_.form.SetCaption(text.empty() ? std::string(ProductName) : text + " - " + ProductName);
+}
+
+}  // namespace velutreck

@@ -1,0 +1,225 @@
+// The transfer state machine: each master-timer tick performs at most one step of the job, chosen
+// by JobState. Most steps first wait a number of ticks, comparing before counting. Every statement
+// runs in the error-ignoring mode: a failing driver operation ends at its failing step and the
+// tick carries on; a condition that fails to evaluate counts as met.
+#include "base/product.h"
+#include "drivers/modNeroBurningRom.h"
+#include "drivers/modNeroImageDrive.h"
+#include "drivers/modNetMDSimpleBurner.h"
+#include "engine/error_ignoring.h"
+#include "engine/pause_seconds.h"
+#include "engine/transfer_engine.h"
+#include "tracklist/group_walk.h"
+#include "tracklist/track_names.h"
+
+namespace velutreck {
+
+namespace {
+
+const std::string ChecklistText =
+    "Before continuing, please...\r\n"
+    "\r\n"
+    "- Connect your NetMD unit and load a MiniDisc\r\n"
+    "- Set Nero to write to ImageDrive (not your CD-ROM or DVD burner)\r\n"
+    "- Close Nero, ImageDrive, and Simple Burner\r\n"
+    "- Remove all audio CD's from your CD-ROM and DVD drives\r\n"
+    "\r\n"
+    "Don't use your keyboard and mouse while Velutreck is controlling other programs!";
+
+}  // namespace
+
+void TransferEngine::tmrMaster_Timer() {
+    if (jobState_ < 1 || jobState_ > 26) {
+        return;
+    }
+    RunState();
+}
+
+// One case per row of the state table: the wait, the status shown in the caption, the action.
+void TransferEngine::RunState() {
+    const auto run = [this](auto operation) { Attempt([&] { operation(drivers_); }); };
+    const auto advance = [this] { AdvanceJobState(); };
+    const auto status = [this](const char* text) { Attempt([&] { ShowStatus(text); }); };
+
+    switch (jobState_.Value()) {
+    case 1:
+        return RunChecklist();
+    case 2:
+        return AfterWait(Wait::Short, "Ejecting Image", [&] { run(ImageDriveEject); advance(); });
+    case 3:
+        return AfterWait(Wait::Short, "Deleting Temp Image", [&] {
+            bool deleted = true;
+            Attempt([&] { deleted = DeleteTempImage(); });
+            if (deleted) {
+                advance();
+            }
+        });
+    case 4:
+        if (ConditionMet([&] { return controls_.chkErase.Value() != 0; })) {
+            status("Starting Simple Burner");
+            run(SimpleBurnerStart);
+            advance();
+        } else {
+            jobState_ = 8;
+        }
+        return;
+    case 5:
+        return AfterWait(Wait::Pause, "Erasing MiniDisc", [&] { run(SimpleBurnerClickAllErase); advance(); });
+    case 6:
+        return AfterWait(Wait::Short, nullptr, [&] { run(SimpleBurnerConfirmErase); advance(); });
+    case 7:
+        return AfterWait(Wait::Pause, "Closing Simple Burner", [&] { run(SimpleBurnerClose); advance(); });
+    case 8:
+        return AfterWait(Wait::Short, "Starting Nero", [&] { run(NeroStart); advance(); });
+    case 9:
+        return AfterWait(Wait::Long, "Adding Files to Nero Project", [&] { TakeNextGroup(); advance(); });
+    case 10:
+        status("Writing Nero Image");
+        run(NeroWriteImage);
+        return advance();
+    case 11:
+        return AfterWait(Wait::Long, nullptr, [&] { run(NeroSaveImageFile); advance(); });
+    case 12:
+        if (ConditionMet([&] { return NeroBurnCompleted(drivers_) != 0; })) {
+            advance();
+        }
+        return;
+    case 13:
+        status("Closing Nero");
+        run(NeroDismissCompletion);
+        run(NeroClose);
+        return advance();
+    case 14:
+        status("Loading Image");
+        run(ImageDriveLoad);
+        return advance();
+    case 15:
+        status("Starting Simple Burner");
+        run(SimpleBurnerStart);
+        return advance();
+    case 16:
+        return AfterWait(Wait::Pause, "Recording", [&] { run(SimpleBurnerSetCompression); advance(); });
+    case 17:
+        run(SimpleBurnerStartRecording);
+        return advance();
+    case 18:
+        if (ConditionMet([&] { return SimpleBurnerRecordingComplete(drivers_) != 0; })) {
+            advance();
+        }
+        return;
+    case 19:
+        return AfterWait(Wait::Pause, "Closing Simple Burner", [&] { run(SimpleBurnerClose); advance(); });
+    case 20:
+        return AfterWait(Wait::Short, "Ejecting Temp Image", [&] { run(ImageDriveEject); advance(); });
+    case 21:
+        return AfterWait(Wait::Short, "Deleting Temp Image", [&] { FinishGroup(); });
+    case 22:
+        status("Starting Simple Burner");
+        run(SimpleBurnerStart);
+        return advance();
+    case 23:
+        return AfterWait(Wait::Pause, "Editing Disc and Track Names", [&] { run(SimpleBurnerNameDisc); advance(); });
+    case 24:
+        // Track names meet their rows only on a disc this job erased.
+        if (ConditionMet([&] { return controls_.chkErase.Value() != 0 && controls_.chkNameTracks.Value() != 0; })) {
+            run(SimpleBurnerNameTracks);
+            advance();
+        } else {
+            jobState_ = 25;
+        }
+        return;
+    case 25:
+        status("Closing Simple Burner");
+        run(SimpleBurnerClose);
+        return advance();
+    case 26:
+        return EndJob();
+    }
+}
+
+template <typename Action>
+void TransferEngine::AfterWait(Wait wait, const char* status, Action&& action) {
+    if (!ConditionMet([&] { return WaitIsOver(wait); })) {
+        Attempt([&] { CountWaitTick(); });
+        return;
+    }
+    if (status != nullptr) {
+        Attempt([&] { ShowStatus(status); });
+    }
+    ResetWaitTicks();
+    action();
+}
+
+bool TransferEngine::WaitIsOver(Wait wait) const {
+    switch (wait) {
+    case Wait::Short:
+        return waitTicks_ > hidden_.generalShortPause;
+    case Wait::Long:
+        return waitTicks_ > hidden_.generalLongPause;
+    case Wait::Pause:
+        return PauseSeconds(controls_.txtPause.Text()) < static_cast<int>(waitTicks_);
+    }
+    return true;
+}
+
+void TransferEngine::RunChecklist() {
+    Attempt([&] { ShowStatus("Starting"); });
+    MessageBoxAnswer answer = MessageBoxAnswer::Cancel;
+    Attempt([&] { answer = services_.messageBoxes.Show(ChecklistText, MessageBoxStyle::OkCancelInformation, ProductName); });
+    if (answer == MessageBoxAnswer::Cancel) {
+        Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
+        Attempt([&] { ToggleRunControls(); });
+        Attempt([&] { ShowStatus(""); });
+        return;
+    }
+    Attempt([&] { StripLeadingBreaks(); });
+    if (ConditionMet([&] { return controls_.lstAudioFiles.Count() == 0; })) {
+        // Nothing to record: the caption keeps "Starting".
+        Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
+        Attempt([&] { ToggleRunControls(); });
+        return;
+    }
+    Attempt([&] { CheckPaths(); });
+    AdvanceJobState();
+}
+
+// Takes the group at the top of the list: its names go to TrackNames, and its files go to Nero
+// from the last to the first, each removed from the list once handed over. Removing from the
+// bottom keeps the indices of the entries still to come. The marker behind the group stays.
+void TransferEngine::TakeNextGroup() {
+    ListBox& list = controls_.lstAudioFiles;
+    Int16 last = -1;
+    Attempt([&] { last = GroupLastIndex(list); });
+    if (last < 0) {
+        return;
+    }
+    Attempt([&] {
+        AppendGroupNames(trackNames_, list, last, controls_.chkOnlyAlpha.Value() != 0, hidden_.lengthOfNames);
+    });
+    for (Int16 k = last; k >= 0; --k) {
+        Attempt([&] { NeroAddFile(drivers_, list.Entry(k)); });
+        Attempt([&] { list.Remove(k); });
+    }
+}
+
+void TransferEngine::FinishGroup() {
+    bool deleted = true;
+    Attempt([&] { deleted = DeleteTempImage(); });
+    if (!deleted) {
+        return;
+    }
+    Attempt([&] { StripLeadingBreaks(); });
+    if (ConditionMet([&] { return controls_.lstAudioFiles.Count() == 0; })) {
+        AdvanceJobState();
+    } else {
+        jobState_ = 8;
+    }
+}
+
+void TransferEngine::EndJob() {
+    Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
+    Attempt([&] { ToggleRunControls(); });
+    Attempt([&] { ShowStatus(""); });
+}
+
+}  // namespace velutreck

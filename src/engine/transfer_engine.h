@@ -1,0 +1,83 @@
+// The transfer engine: run control (Start and Stop, locking the window, the checks before a job,
+// the temporary image) and the state machine that runs one job tick by tick, group by group.
+// It lives as long as the main window and owns the job fields JobState, WaitTicks and TrackNames.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/int16.h"
+#include "drivers/driver_context.h"
+#include "engine/hidden_values.h"
+#include "engine/main_window_controls.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "platform/file_system.h"
+
+namespace velutreck {
+
+struct EngineServices {
+    Desktop& desktop;
+    FileSystem& files;
+    MessageBoxes& messageBoxes;
+    std::string programFolder;  // the folder of Velutreck's program file, for the empty image
+};
+
+class TransferEngine : private MainWindowView {
+public:
+    TransferEngine(MainWindowControls& controls, HiddenValues& hidden, EngineServices services);
+
+    // Run control.
+    void StartOrStop();  // what Start/Stop does after the settings are saved
+    void ToggleRunControls();
+    void CheckPaths();
+    // False when the temporary image could not be deleted: the window is then unloading.
+    bool DeleteTempImage();
+    void StripLeadingBreaks();
+
+    // One tick of the master timer: at most one step of the job.
+    void tmrMaster_Timer();
+
+    Int16 JobState() const { return jobState_; }
+    Int16 WaitTicks() const { return waitTicks_; }
+    const std::vector<std::string>& TrackNames() const override { return trackNames_; }
+
+private:
+    enum class Wait { Short, Long, Pause };
+
+    void RunState();
+    void RunChecklist();
+    void TakeNextGroup();
+    void FinishGroup();
+    template <typename Action>
+    void AfterWait(Wait wait, const char* status, Action&& action);
+    bool WaitIsOver(Wait wait) const;
+    void ShowStatus(const std::string& text);
+    void ResetWaitTicks() { waitTicks_ = 0; }
+    void CountWaitTick() { waitTicks_ = waitTicks_ + 1; }
+    void AdvanceJobState() { jobState_ = jobState_ + 1; }
+    void EndJob();
+    bool IsRunning() const;
+    void ShowError(const std::string& text);
+
+    // What the drivers read of the window.
+    std::string AudioProject() const override;
+    std::string TempFolder() const override;
+    std::string ImageDrive() const override;
+    std::string SimpleBurner() const override;
+    std::string DiscName() const override;
+    Int16 Compression() const override;
+    Int16 GeneralShortPause() const override;
+    std::string ProgramFolder() const override;
+    WindowHandle OwnerWindow() const override;
+
+    MainWindowControls& controls_;
+    HiddenValues& hidden_;
+    EngineServices services_;
+    DriverContext drivers_;
+    Int16 jobState_ = 0;
+    Int16 waitTicks_ = 0;
+    std::vector<std::string> trackNames_;
+};
+
+}  // namespace velutreck

@@ -1,0 +1,55 @@
+// The main window's controls in memory, bound the way the Windows layer binds real ones, so that
+// tests and the simulator session can drive frmMain and read what the window shows.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/control_id.h"
+#include "app/frmMain.h"
+#include "engine/main_window_controls.h"
+#include "platform/memory/memory_controls.h"
+
+namespace velutreck {
+
+// The form itself: a caption, a handle, and unloading, which a test hooks to Form_Unload.
+class SessionFormWindow : public FormWindow {
+public:
+    explicit SessionFormWindow(std::uint32_t handle) : handle_(handle) {}
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    std::uint32_t Handle() const override { return handle_; }
+    void Unload() override;
+
+    std::function<void()> onUnload;
+    bool Unloaded() const { return unloaded_; }
+
+private:
+    std::uint32_t handle_;
+    std::string caption_ = "Velutreck";
+    bool unloaded_ = false;
+};
+
+struct MemoryForm {
+    explicit MemoryForm(std::uint32_t handle);
+    MemoryForm(const MemoryForm&) = delete;
+    MemoryForm& operator=(const MemoryForm&) = delete;
+
+    // The window's designed start-up values: "&Start", the automatic break checked, the disc name.
+    SessionFormWindow form;
+    MemoryTimer tmrMaster;
+    MemoryCheckBox chkAutoBreak, chkErase, chkNameTracks, chkOnlyAlpha;
+    MemoryTextBox txtDiscName, txtAudioProject, txtTempFolder, txtImageDrive, txtSimpleBurner, txtPause;
+    MemoryListBox lstAudioFiles;
+    MemoryComboBox cboCompression;
+    MemoryButton btnStartStop, btnQuit, btnReadme, btnAdd, btnInsertBreak, btnRemove, btnRemoveAll, btnUp, btnDown;
+    MemoryButton btnBrowseForAudioProject, btnBrowseForTempFolder, btnBrowseForImageDrive, btnBrowseForSimpleBurner;
+    MemoryLabel lblAppName, lblAppName2, lblCopyright;
+
+    MainWindowControls main;
+
+    Control& ControlFor(ControlId id);
+    FormControls Bind();
+};
+
+}  // namespace velutreck

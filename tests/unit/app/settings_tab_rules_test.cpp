@@ -1,0 +1,67 @@
+#include "app/settings_tab_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/memory/memory_controls.h"
+
+namespace velutreck {
+namespace {
+
+TEST(FillCompressionList, ReplacesWhateverTheListHeldWithLp2AndLp4AndSelectsLp4) {
+    MemoryComboBox list;
+    list.AddItem("LP2");
+    list.AddItem("LP4");
+    list.AddItem("SP");
+    list.SetListIndex(2);
+
+    FillCompressionList(list);
+
+    ASSERT_EQ(list.ListCount(), 2);
+    EXPECT_EQ(list.Item(0), "LP2");
+    EXPECT_EQ(list.Item(1), "LP4");
+    EXPECT_EQ(list.ListIndex(), 1);
+}
+
+struct NamingBoxes {
+    MemoryCheckBox erase, nameTracks, onlyAlpha;
+
+    NamingBoxes(int eraseValue, int nameTracksValue, int onlyAlphaValue) {
+        erase.SetValue(eraseValue);
+        nameTracks.SetValue(nameTracksValue);
+        onlyAlpha.SetValue(onlyAlphaValue);
+    }
+    void Apply() { NamingOptionsRule(erase, nameTracks, onlyAlpha); }
+};
+
+TEST(NamingOptionsRule, EnablesTheNamingBoxesFromTheMarksAboveThemAndNeverChangesAMark) {
+    for (int erase : {0, 1}) {
+        for (int nameTracks : {0, 1}) {
+            for (int onlyAlpha : {0, 1}) {
+                SCOPED_TRACE(std::to_string(erase) + std::to_string(nameTracks) + std::to_string(onlyAlpha));
+                NamingBoxes boxes(erase, nameTracks, onlyAlpha);
+                boxes.nameTracks.SetEnabled(!erase);
+                boxes.onlyAlpha.SetEnabled(!(erase && nameTracks));
+                boxes.Apply();
+
+                EXPECT_TRUE(boxes.erase.Enabled());
+                EXPECT_EQ(boxes.nameTracks.Enabled(), erase == 1);
+                EXPECT_EQ(boxes.onlyAlpha.Enabled(), erase == 1 && nameTracks == 1);
+                EXPECT_EQ(boxes.erase.Value(), erase);
+                EXPECT_EQ(boxes.nameTracks.Value(), nameTracks);
+                EXPECT_EQ(boxes.onlyAlpha.Value(), onlyAlpha);
+            }
+        }
+    }
+}
+
+TEST(NamingOptionsRule, AnyNonZeroValueCountsAsChecked) {
+    NamingBoxes boxes(2, -1, 0);
+    boxes.Apply();
+    EXPECT_TRUE(boxes.nameTracks.Enabled());
+    EXPECT_TRUE(boxes.onlyAlpha.Enabled());
+}
+
+}  // namespace
+}  // namespace velutreck
