@@ -183,9 +183,10 @@ void TransferEngine::RunChecklist() {
     AdvanceJobState();
 }
 
-// Takes the group at the top of the list: its names go to TrackNames, and its files go to Nero
-// from the last to the first, each removed from the list once handed over. Removing from the
-// bottom keeps the indices of the entries still to come. The marker behind the group stays.
+// Takes the group at the top of the list: its names go to TrackNames, and its files go to Nero in
+// list order, each removed from the list once handed over. Nero keeps its files in the order they
+// were added, so handing them over first to last records them in the order the names are typed.
+// The marker behind the group stays.
 void TransferEngine::TakeNextGroup() {
     ListBox& list = controls_.lstAudioFiles;
     Int16 last = -1;
@@ -196,9 +197,9 @@ void TransferEngine::TakeNextGroup() {
     Attempt([&] {
         AppendGroupNames(trackNames_, list, last, controls_.chkOnlyAlpha.Value() != 0, hidden_.lengthOfNames);
     });
-    for (Int16 k = last; k >= 0; --k) {
-        Attempt([&] { NeroAddFile(drivers_, list.Entry(k)); });
-        Attempt([&] { list.Remove(k); });
+    for (Int16 handedOver = 0; handedOver <= last; ++handedOver) {
+        Attempt([&] { NeroAddFile(drivers_, list.Entry(0)); });
+        Attempt([&] { list.Remove(0); });
     }
 }
 

@@ -30,6 +30,24 @@ private:
     bool unloaded_ = false;
 };
 
+// The master timer; the simulator session hooks its changes to schedule ticks on the virtual clock.
+class SessionTimer : public Timer {
+public:
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override {
+        const bool changed = enabled != enabled_;
+        enabled_ = enabled;
+        if (changed && onChange) {
+            onChange(enabled);
+        }
+    }
+
+    std::function<void(bool)> onChange;
+
+private:
+    bool enabled_ = false;
+};
+
 struct MemoryForm {
     explicit MemoryForm(std::uint32_t handle);
     MemoryForm(const MemoryForm&) = delete;
@@ -37,7 +55,7 @@ struct MemoryForm {
 
     // The window's designed start-up values: "&Start", the automatic break checked, the disc name.
     SessionFormWindow form;
-    MemoryTimer tmrMaster;
+    SessionTimer tmrMaster;
     MemoryCheckBox chkAutoBreak, chkErase, chkNameTracks, chkOnlyAlpha;
     MemoryTextBox txtDiscName, txtAudioProject, txtTempFolder, txtImageDrive, txtSimpleBurner, txtPause;
     MemoryListBox lstAudioFiles;

@@ -28,6 +28,7 @@ public:
                       const std::string& value) override;
 
     const std::vector<SettingWrite>& Writes() const { return writes_; }
+    void ClearWrites() { writes_.clear(); }
 
 private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;

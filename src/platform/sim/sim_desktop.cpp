@@ -1,0 +1,159 @@
+#include "platform/sim/sim_desktop.h"
+
+#include "base/failure.h"
+#include "platform/sim/sim_task_host.h"
+#include "platform/sim/sim_text.h"
+#include "platform/sim/transcript_text.h"
+
+namespace velutreck {
+
+namespace {
+
+const std::string OwnKeysRefused = "Keys would be typed into Velutreck's own window";
+
+}  // namespace
+
+SimDesktop::SimDesktop() { clock_.SetPump([this] { DeliverQueuedInput(); }); }
+
+SimDesktop::~SimDesktop() = default;
+
+WindowHandle SimDesktop::FindWindow(WindowHandle parent, WindowHandle childAfter,
+                                    const std::optional<std::string>& className,
+                                    const std::optional<std::string>& caption) {
+    const WindowHandle found = windows_.Find(parent, childAfter, className, caption);
+    Note("FindWindow(" + std::to_string(parent) + ", " + std::to_string(childAfter) + ", " + QuotedOrAny(className) +
+         ", " + QuotedOrAny(caption) + ") = " + std::to_string(found));
+    return found;
+}
+
+// Values show as four hexadecimal digits, or eight for an lParam that needs them (0x00010001).
+void SimDesktop::PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam) {
+    Note("PostMessage(" + std::to_string(window) + ", " + MessageName(message) + ", " + Hex(wParam, 4) + ", " +
+         Hex(lParam, lParam > 0xFFFF ? 8 : 4) + ")");
+    if (window != 0 && windows_.Exists(window)) {
+        QueuedInput input;
+        input.window = window;
+        input.message = message;
+        input.wParam = wParam;
+        input.lParam = lParam;
+        queue_.push_back(std::move(input));
+    }
+}
+
+void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
+    const std::string call = std::string(waited ? "Type(" : "Send(") + Quoted(keys.notation) + ")";
+    if (FocusIsOwn()) {
+        Note(call + " failed: " + OwnKeysRefused);
+        throw Failure(FailureKind::Automation, OwnKeysRefused + ": " + Quoted(keys.notation));
+    }
+    Note(call);
+    const std::uint64_t injection = nextInjection_++;
+    if (waited) {
+        // Whatever was posted or sent before is handled first, as a message loop would.
+        DeliverQueuedInput();
+        DeliverKeys(keys.strokes, injection);
+    } else {
+        QueuedInput input;
+        input.keys = keys.strokes;
+        input.injection = injection;
+        queue_.push_back(std::move(input));
+    }
+}
+
+// The classic activation: an exact title first, then a title that begins with the text, letter
+// case ignored; the topmost window wins among several.
+void SimDesktop::ActivateByTitle(const std::string& title) {
+    const std::string call = "ActivateByTitle(" + Quoted(title) + ")";
+    WindowHandle match = 0;
+    for (bool exact : {true, false}) {
+        for (WindowHandle window : windows_.TopLevel()) {
+            const std::string& text = windows_.Window(window).text;
+            if (exact ? EqualsIgnoringCase(text, title) : StartsWithIgnoringCase(text, title)) {
+                match = window;
+                break;
+            }
+        }
+        if (match != 0) {
+            break;
+        }
+    }
+    if (match == 0) {
+        Note(call + " failed");
+        throw Failure(FailureKind::Automation, "No window has the title " + Quoted(title));
+    }
+    Note(call);
+    windows_.Activate(match);
+}
+
+void SimDesktop::ActivateByTask(TaskId task) {
+    const std::string call = "ActivateByTask(" + std::to_string(task) + ")";
+    const std::vector<WindowHandle> windows = windows_.TopLevelOfTask(task);
+    if (windows.empty()) {
+        Note(call + " failed");
+        throw Failure(FailureKind::Automation, "Program " + std::to_string(task) + " has no window");
+    }
+    Note(call);
+    windows_.Activate(windows.front());
+}
+
+TaskId SimDesktop::StartProgram(const std::string& commandLine) {
+    const std::string call = "StartProgram(" + Quoted(commandLine) + ")";
+    const std::optional<ProgramLaunch> launch = programs_.FromCommandLine(commandLine);
+    if (!launch || !files_.FileExists(launch->program)) {
+        Note(call + " failed");
+        throw Failure(FailureKind::Automation, "Cannot start the program " + Quoted(commandLine));
+    }
+    const TaskId task = NewTask(launch->program);
+    Note(call + " = " + std::to_string(task));
+    StartStandIn(task, *launch);
+    return task;
+}
+
+void SimDesktop::ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) {
+    Note("ShellOpen(" + std::to_string(owner) + ", " + Quoted(file) + ", " + Quoted(parameters) + ")");
+    const std::optional<ProgramLaunch> launch = programs_.FromShellOpen(file, parameters, files_);
+    if (!launch || !files_.FileExists(launch->program)) {
+        Note("Shell: nothing opens " + Quoted(file));
+        return;
+    }
+    StartStandIn(NewTask(launch->program), *launch);
+}
+
+void SimDesktop::Pause(std::uint32_t milliseconds) {
+    Note("Pause(" + std::to_string(milliseconds) + ")");
+    clock_.AdvanceBy(milliseconds);
+}
+
+WindowHandle SimDesktop::CreateOwnWindow(const std::string& title) {
+    if (ownWindow_ != 0) {
+        throw std::logic_error("Velutreck's own window exists already");
+    }
+    ownTask_ = NewTask("Velutreck");
+    ownWindow_ = windows_.Create(0, "VelutreckMain", title, ownTask_);
+    windows_.GiveFocus(ownWindow_);
+    return ownWindow_;
+}
+
+WindowHandle SimDesktop::AddBystander(const std::string& title) {
+    const WindowHandle window = windows_.Create(0, "Bystander", title, NewTask(title));
+    windows_.GiveFocus(window);
+    return window;
+}
+
+void SimDesktop::InstallProgram(const std::string& path, StandInFactory factory) {
+    programs_.Install(path, std::move(factory));
+    files_.AddFile(path, "stand-in program\n");
+}
+
+void SimDesktop::Associate(const std::string& extension, const std::string& programPath) {
+    programs_.Associate(extension, programPath);
+}
+
+bool SimDesktop::TaskRunning(TaskId task) const {
+    const auto found = tasks_.find(task);
+    return found != tasks_.end() && found->second.running;
+}
+
+void SimDesktop::Note(const std::string& text) { transcript_.Add(clock_.Now(), text); }
+
+}  // namespace velutreck

@@ -1,0 +1,106 @@
+// The simulated desktop: the Desktop that the drivers use, on a model of windows, programs and
+// files in virtual time. Programs are stand-ins installed at a path; Velutreck's own window and
+// windows of other programs (bystanders) can be added, so that keys typed into the wrong window
+// show where they went. Every call is written to the transcript with its virtual time.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+#include "platform/sim/program_registry.h"
+#include "platform/sim/sim_clock.h"
+#include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_transcript.h"
+#include "platform/sim/standins/mini_disc.h"
+#include "platform/sim/standins/stand_in.h"
+#include "platform/sim/standins/virtual_drive.h"
+#include "platform/sim/window_tree.h"
+
+namespace velutreck {
+
+class SimDesktop : public Desktop {
+public:
+    SimDesktop();
+    ~SimDesktop() override;
+
+    WindowHandle FindWindow(WindowHandle parent, WindowHandle childAfter, const std::optional<std::string>& className,
+                            const std::optional<std::string>& caption) override;
+    void PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam) override;
+    void InjectKeys(const KeySequence& keys, bool waited) override;
+    void ActivateByTitle(const std::string& title) override;
+    void ActivateByTask(TaskId task) override;
+    TaskId StartProgram(const std::string& commandLine) override;
+    void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
+    void Pause(std::uint32_t milliseconds) override;
+
+    // Velutreck's own main window, in the foreground. Keys are never typed into it: an injection
+    // while the focus is there fails.
+    WindowHandle CreateOwnWindow(const std::string& title);
+    WindowHandle OwnWindow() const { return ownWindow_; }
+    // A top-level window of some other program that takes the focus and keeps what is typed.
+    WindowHandle AddBystander(const std::string& title);
+    // Installs a program (its file appears in the file system) and associates document types.
+    void InstallProgram(const std::string& path, StandInFactory factory);
+    void Associate(const std::string& extension, const std::string& programPath);
+
+    SimClock& Clock() { return clock_; }
+    SimFileSystem& Files() { return files_; }
+    SimTranscript& Transcript() { return transcript_; }
+    const WindowTree& Windows() const { return windows_; }
+    // Kept after the window has gone.
+    const std::vector<std::string>& TypedKeys(WindowHandle window) const { return windows_.TypedKeys(window); }
+    MiniDisc& Disc() { return disc_; }
+    const VirtualDrive& Drive() const { return drive_; }
+    bool TaskRunning(TaskId task) const;
+    // Adds a line to the transcript at the current time.
+    void Note(const std::string& text);
+
+private:
+    class TaskHost;
+    struct Task {
+        std::string program;
+        std::unique_ptr<TaskHost> host;
+        std::unique_ptr<StandIn> standIn;  // none for Velutreck and bystanders
+        bool running = true;
+    };
+    struct QueuedInput {
+        WindowHandle window = 0;  // a posted message when not 0, else keys
+        std::uint32_t message = 0;
+        std::uint32_t wParam = 0;
+        std::uint32_t lParam = 0;
+        std::vector<KeyStroke> keys;
+        std::uint64_t injection = 0;
+    };
+
+    TaskId NewTask(const std::string& program);
+    void StartStandIn(TaskId task, const ProgramLaunch& launch);
+    void EndTask(TaskId task);
+    void DeliverQueuedInput();
+    void DeliverKeys(const std::vector<KeyStroke>& keys, std::uint64_t injection);
+    void DeliverMessage(const QueuedInput& input);
+    StandIn* RunningStandIn(WindowHandle window);
+    bool FocusIsOwn() const;
+    void WriteDrive(const VirtualDrive& drive);
+
+    SimClock clock_;
+    SimFileSystem files_;
+    SimTranscript transcript_;
+    WindowTree windows_;
+    ProgramRegistry programs_;
+    MiniDisc disc_;
+    VirtualDrive drive_;
+    std::map<TaskId, Task> tasks_;
+    TaskId nextTask_ = 1;
+    TaskId ownTask_ = 0;
+    WindowHandle ownWindow_ = 0;
+    std::deque<QueuedInput> queue_;
+    std::uint64_t nextInjection_ = 1;
+};
+
+}  // namespace velutreck

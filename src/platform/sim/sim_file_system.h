@@ -1,0 +1,57 @@
+// An in-memory file system with Windows paths: "\" separators, names compared without regard to
+// case, folders that exist on their own. A file can be read-only or held open by a program (the
+// image ImageDrive has mounted); either keeps DeleteFile from removing it, as on Windows.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace velutreck {
+
+class SimFileSystem : public FileSystem {
+public:
+    // The drive root "C:\" exists from the start.
+    SimFileSystem();
+
+    bool FileExists(const std::string& path) const override;
+    bool FolderExists(const std::string& path) const override;
+    void DeleteFile(const std::string& path) override;
+    std::optional<std::string> ReadFile(const std::string& path) const override;
+    void WriteFile(const std::string& path, const std::string& contents) override;
+
+    // Creates the folder and every missing folder above it; a drive root creates the drive.
+    void CreateFolder(const std::string& path);
+    // Set-up for tests: writes the file, creating its folders first.
+    void AddFile(const std::string& path, const std::string& contents);
+    void SetReadOnly(const std::string& path, bool readOnly);
+    void SetInUse(const std::string& path, bool inUse);
+    bool InUse(const std::string& path) const;
+    // Every file's path as it was first written, in path order.
+    std::vector<std::string> FilePaths() const;
+
+private:
+    struct File {
+        std::string path;
+        std::string contents;
+        bool readOnly = false;
+        bool inUse = false;
+    };
+
+    File& ExistingFile(const std::string& path, const std::string& doing);
+
+    std::map<std::string, File> files_;   // by folded path
+    std::set<std::string> folders_;       // folded paths, roots with their backslash
+};
+
+// The comparison key of a path: ASCII letters folded to lower case, no trailing backslash except
+// at a drive root ("c:\"). Empty for a path that does not begin with a drive ("X:").
+std::string PathKey(const std::string& path);
+// The key of the folder that holds the path, or empty at a drive root.
+std::string ParentKey(const std::string& key);
+
+}  // namespace velutreck

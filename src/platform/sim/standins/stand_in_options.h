@@ -1,0 +1,20 @@
+// How long the stand-ins take over their work, in virtual milliseconds. The defaults are close to
+// the real programs on a machine of the time; tests may shorten or lengthen them.
+#pragma once
+
+#include <cstdint>
+
+namespace velutreck {
+
+struct StandInOptions {
+    std::uint32_t imageDriveMountMs = 1000;
+    std::uint32_t neroLoadMs = 3000;
+    std::uint32_t neroWriteMs = 2000;           // plus neroWritePerFileMs for each file
+    std::uint32_t neroWritePerFileMs = 3000;
+    std::uint32_t burnerReadDiscMs = 8000;      // plus burnerReadPerTrackMs for each track on the disc
+    std::uint32_t burnerReadPerTrackMs = 250;
+    std::uint32_t burnerRecordMs = 5000;        // plus burnerRecordPerTrackMs for each track of the CD
+    std::uint32_t burnerRecordPerTrackMs = 4000;
+};
+
+}  // namespace velutreck

@@ -1,0 +1,91 @@
+#include "support/sim_session.h"
+
+#include "platform/sim/standard_desktop.h"
+
+namespace velutreck {
+
+SimSession::SimSession()
+    : desktop(MakeStandardDesktop()),
+      controls(desktop->OwnWindow()),
+      form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
+                                         folderBrowser, instanceCheck, bubbleTips, standard_desktop::ProgramFolder}) {
+    settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);
+    settings.ClearWrites();
+    controls.tmrMaster.onChange = [this](bool enabled) { TimerChanged(enabled); };
+    controls.form.onUnload = [this] {
+        controls.tmrMaster.SetEnabled(false);
+        form.Form_Unload();
+    };
+}
+
+void SimSession::Load() { form.Form_Load(); }
+
+void SimSession::AddFiles(const std::vector<std::string>& paths) {
+    std::string answer;
+    if (paths.size() == 1) {
+        answer = paths.front();
+    } else {
+        // Several files come back as the folder, then each name, NUL-separated.
+        const std::string folder = paths.front().substr(0, paths.front().rfind('\\'));
+        answer = folder;
+        for (const std::string& path : paths) {
+            answer += '\0' + path.substr(path.rfind('\\') + 1);
+        }
+    }
+    commonDialog.Script({DialogOutcome::Chosen, answer, std::nullopt});
+    form.TrackListCommand_Click(TrackListCommand::Add);
+}
+
+void SimSession::PressStartStop() { form.btnStartStop_Click(); }
+
+// A new enabled period starts its own chain of ticks; a tick still scheduled from an earlier
+// period is dropped.
+void SimSession::TimerChanged(bool enabled) {
+    ++timerGeneration_;
+    if (enabled && !ticking_) {
+        ScheduleTick();
+    }
+}
+
+void SimSession::ScheduleTick() {
+    const std::uint64_t generation = timerGeneration_;
+    desktop->Clock().Schedule(Now() + TickMs, [this, generation] {
+        if (generation != timerGeneration_ || !controls.tmrMaster.Enabled()) {
+            return;
+        }
+        ticking_ = true;
+        ++ticks_;
+        form.tmrMaster_Timer();
+        ticking_ = false;
+        if (controls.tmrMaster.Enabled() && !controls.form.Unloaded()) {
+            ScheduleTick();
+        }
+    });
+}
+
+void SimSession::RunFor(std::int64_t milliseconds) { desktop->Clock().AdvanceBy(milliseconds); }
+
+bool SimSession::RunUntil(const std::function<bool()>& done, std::int64_t limitMs) {
+    const std::int64_t deadline = Now() + limitMs;
+    while (!done()) {
+        if (Now() >= deadline) {
+            return false;
+        }
+        desktop->Clock().AdvanceBy(TickMs);
+    }
+    return true;
+}
+
+bool SimSession::RunUntilIdle(std::int64_t limitMs) {
+    return RunUntil([this] { return !IsRunning() || controls.form.Unloaded(); }, limitMs);
+}
+
+std::vector<std::string> SimSession::ListEntries() const {
+    std::vector<std::string> entries;
+    for (Int16 i = 0; i < controls.lstAudioFiles.Count(); ++i) {
+        entries.push_back(controls.lstAudioFiles.Entry(i));
+    }
+    return entries;
+}
+
+}  // namespace velutreck

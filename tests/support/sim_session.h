@@ -1,0 +1,66 @@
+// A simulator session: frmMain on in-memory controls over the simulated desktop, with the master
+// timer ticking on the virtual clock. A test builds a list, presses Start, lets the clock run and
+// reads what the disc and the window show. Ticks never overlap: the next one is scheduled one
+// interval after the previous one returns, and message boxes are answered by the test at once.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/frmMain.h"
+#include "platform/memory/memory_settings_store.h"
+#include "platform/sim/sim_desktop.h"
+#include "support/memory_form.h"
+#include "support/scripted_common_dialog.h"
+#include "support/test_doubles.h"
+
+namespace velutreck {
+
+class SimSession {
+public:
+    static constexpr std::int64_t TickMs = 1000;
+
+    // The standard desktop: Nero, ImageDrive and Simple Burner installed, an empty audio project,
+    // a few audio files. The settings store points the audio project at the desktop's project;
+    // every other setting has its default.
+    SimSession();
+
+    // Form_Load; the window is then idle.
+    void Load();
+    // Adds files through the Add dialog, as one batch chosen in the dialog.
+    void AddFiles(const std::vector<std::string>& paths);
+    void PressStartStop();
+    void RunFor(std::int64_t milliseconds);
+    // Runs the clock tick by tick until done() holds; false when the limit came first.
+    bool RunUntil(const std::function<bool()>& done, std::int64_t limitMs);
+    bool RunUntilIdle(std::int64_t limitMs);
+
+    bool IsRunning() const { return controls.btnStartStop.Caption() == "&Stop"; }
+    std::string Caption() const { return controls.form.Caption(); }
+    std::vector<std::string> ListEntries() const;
+    std::int64_t Now() { return desktop->Clock().Now(); }
+    int Ticks() const { return ticks_; }
+
+    std::unique_ptr<SimDesktop> desktop;
+    MemorySettingsStore settings;
+    ScriptedMessageBoxes messageBoxes;
+    ScriptedCommonDialog commonDialog;
+    ScriptedFolderBrowser folderBrowser;
+    FakeInstanceCheck instanceCheck;
+    RecordingBubbleTips bubbleTips;
+    MemoryForm controls;
+    frmMain form;
+
+private:
+    void TimerChanged(bool enabled);
+    void ScheduleTick();
+
+    std::uint64_t timerGeneration_ = 0;
+    bool ticking_ = false;
+    int ticks_ = 0;
+};
+
+}  // namespace velutreck

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "base/failure.h"
+#include "platform/sim/sim_desktop.h"
+#include "sim_test_support.h"
+
+namespace velutreck {
+namespace {
+
+using sim_test::Keys;
+using sim_test::ScriptedStandIn;
+
+class SimDesktopInputTest : public ::testing::Test {
+protected:
+    SimDesktopInputTest() {
+        sim_test::InstallScripted(desktop, "C:\\Tools\\Tool.exe", started);
+        own = desktop.CreateOwnWindow("Velutreck");
+        desktop.StartProgram("C:\\Tools\\Tool.exe");
+        tool = started.back();
+        main = tool->host->AddWindow(0, "#32770", "Tool");
+        tool->host->GiveFocus(main);
+    }
+
+    SimDesktop desktop;
+    std::vector<ScriptedStandIn*> started;
+    ScriptedStandIn* tool = nullptr;
+    WindowHandle own = 0;
+    WindowHandle main = 0;
+};
+
+TEST_F(SimDesktopInputTest, WaitedKeysArriveAtOnceAndSentKeysAtTheNextAdvanceInOrderWithPostedMessages) {
+    const std::string m = std::to_string(main);
+    desktop.InjectKeys(Keys("%el"), true);
+    EXPECT_EQ(tool->events, (std::vector<std::string>{m + " Alt+E", m + " l"}));
+
+    desktop.PostMessage(main, message::Close, 0, 0);
+    desktop.InjectKeys(Keys("+{END}"), false);
+    desktop.PostMessage(main, message::KeyDown, 0x28, 0x11500001);
+    EXPECT_EQ(tool->events.size(), 2u);
+
+    desktop.Pause(500);
+    EXPECT_EQ(tool->events, (std::vector<std::string>{m + " Alt+E", m + " l", m + " message 16", m + " Shift+End",
+                                                      m + " message 256"}));
+    EXPECT_EQ(desktop.Clock().Now(), 500);
+
+    // Keys sent earlier are handled before keys typed later, even without a pause between.
+    desktop.InjectKeys(Keys("{esc}"), false);
+    desktop.InjectKeys(Keys("~"), true);
+    EXPECT_EQ(tool->events.back(), m + " Enter");
+    EXPECT_EQ(tool->events[tool->events.size() - 2], m + " Esc");
+    EXPECT_EQ(desktop.TypedKeys(main), (std::vector<std::string>{"Alt+E", "l", "Shift+End", "Esc", "Enter"}));
+
+    const auto texts = desktop.Transcript().Texts();
+    EXPECT_EQ(texts[1], "Type(\"%el\")");
+    EXPECT_EQ(texts[3], "Send(\"+{END}\")");
+    EXPECT_EQ(texts[5], "Pause(500)");
+}
+
+TEST_F(SimDesktopInputTest, EachKeyGoesToTheWindowThatHasTheFocusWhenItArrives) {
+    const WindowHandle prompt = tool->host->AddWindow(0, "#32770", "Add Files");
+    tool->host->GiveFocus(prompt);
+    tool->onKey = [&](WindowHandle window, const KeyStroke& key) {
+        if (window == prompt && key.key == NamedKey::Enter) {
+            tool->host->RemoveWindow(prompt);
+        }
+    };
+
+    desktop.InjectKeys(Keys("C:\\A {(}1{)}.mp3~xy"), true);
+
+    EXPECT_EQ(desktop.Windows().Exists(prompt), false);
+    EXPECT_EQ(desktop.TypedKeys(prompt), (std::vector<std::string>{"C:\\A (1).mp3", "Enter"}));
+    EXPECT_EQ(desktop.TypedKeys(main), (std::vector<std::string>{"xy"}));
+    EXPECT_EQ(tool->events.back(), std::to_string(main) + " y");
+}
+
+TEST_F(SimDesktopInputTest, ABystanderWithTheFocusReceivesTheKeysInsteadOfTheProgram) {
+    const WindowHandle notepad = desktop.AddBystander("Untitled - Notepad");
+    desktop.InjectKeys(Keys("%el"), true);
+    desktop.InjectKeys(Keys("C:\\Music\\A.mp3"), true);
+    desktop.InjectKeys(Keys("~"), false);
+    desktop.Clock().AdvanceBy(1);
+
+    EXPECT_EQ(desktop.TypedKeys(notepad), (std::vector<std::string>{"Alt+E", "l", "C:\\Music\\A.mp3", "Enter"}));
+    EXPECT_TRUE(tool->events.empty());
+    EXPECT_TRUE(desktop.TypedKeys(main).empty());
+}
+
+TEST_F(SimDesktopInputTest, KeysAreRefusedWhileTheFocusIsInVelutrecksOwnWindow) {
+    desktop.ActivateByTitle("Velutreck");
+    for (bool waited : {true, false}) {
+        try {
+            desktop.InjectKeys(Keys("~"), waited);
+            ADD_FAILURE() << "keys typed into Velutreck's own window";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.Kind(), FailureKind::Automation);
+        }
+    }
+    desktop.Clock().AdvanceBy(1);
+    EXPECT_TRUE(desktop.TypedKeys(own).empty());
+    const auto texts = desktop.Transcript().Texts();
+    EXPECT_EQ(texts[texts.size() - 2], "Type(\"~\") failed: Keys would be typed into Velutreck's own window");
+    EXPECT_EQ(texts.back(), "Send(\"~\") failed: Keys would be typed into Velutreck's own window");
+
+    // Sent while the tool had the focus, but arriving after Velutreck got it back: kept from it.
+    desktop.ActivateByTitle("Tool");
+    desktop.InjectKeys(Keys("{DOWN}ab"), false);
+    tool->host->ExitProgram();
+    desktop.Clock().AdvanceBy(1);
+    EXPECT_TRUE(desktop.TypedKeys(own).empty());
+    EXPECT_EQ(desktop.Transcript().Texts().back(), "Keys kept from Velutreck's own window: \"Down\", \"ab\"");
+}
+
+TEST(SimDesktopWithoutWindowsTest, KeysWithNoWindowToReceiveThemAreLostAndNoted) {
+    SimDesktop desktop;
+    desktop.InjectKeys(ParseKeys("%{F4}"), true);
+    EXPECT_EQ(desktop.Transcript().Texts(),
+              (std::vector<std::string>{"Type(\"%{F4}\")", "Keys lost, no window has the focus: \"Alt+F4\""}));
+}
+
+}  // namespace
+}  // namespace velutreck

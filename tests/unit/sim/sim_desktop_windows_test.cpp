@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "base/failure.h"
+#include "platform/sim/sim_desktop.h"
+#include "sim_test_support.h"
+
+namespace velutreck {
+namespace {
+
+using sim_test::Click;
+using sim_test::ScriptedStandIn;
+
+class SimDesktopWindowsTest : public ::testing::Test {
+protected:
+    SimDesktopWindowsTest() {
+        sim_test::InstallScripted(desktop, "C:\\Tools\\Tool.exe", started);
+        own = desktop.CreateOwnWindow("Velutreck");
+    }
+
+    StandInHost& StartTool() {
+        desktop.StartProgram("C:\\Tools\\Tool.exe");
+        return *started.back()->host;
+    }
+
+    SimDesktop desktop;
+    std::vector<ScriptedStandIn*> started;
+    WindowHandle own = 0;
+};
+
+TEST_F(SimDesktopWindowsTest, FindWindowSearchesTopLevelWindowsFromTheTopmostAndChildrenAfterChildAfter) {
+    StandInHost& host = StartTool();
+    const WindowHandle older = host.AddWindow(0, "#32770", "Net MD Simple Burner");
+    const WindowHandle newer = host.AddWindow(0, "#32770", "Net MD Simple Burner");
+    const WindowHandle panel1 = host.AddWindow(older, "#32770", "");
+    const WindowHandle edit = host.AddWindow(older, "Edit", "List2");
+    const WindowHandle panel2 = host.AddWindow(older, "#32770", "");
+    const WindowHandle onlyPanel = host.AddWindow(newer, "#32770", "");
+
+    EXPECT_EQ(desktop.FindWindow(0, 0, std::nullopt, "Net MD Simple Burner"), newer);
+    EXPECT_EQ(desktop.FindWindow(0, newer, std::nullopt, "Net MD Simple Burner"), older);
+    EXPECT_EQ(desktop.FindWindow(older, 0, std::nullopt, std::nullopt), panel1);
+    EXPECT_EQ(desktop.FindWindow(older, panel1, "#32770", std::nullopt), panel2);
+    EXPECT_EQ(desktop.FindWindow(newer, onlyPanel, "#32770", std::nullopt), 0u);
+    EXPECT_EQ(desktop.FindWindow(older, 0, std::nullopt, "List2"), edit);
+    EXPECT_EQ(desktop.FindWindow(older, 0, std::nullopt, "list2"), 0u);
+    EXPECT_EQ(desktop.FindWindow(older, 0, "Edit", "List"), 0u);
+    EXPECT_EQ(desktop.FindWindow(older, onlyPanel, std::nullopt, std::nullopt), 0u);
+    EXPECT_EQ(desktop.FindWindow(999, 0, std::nullopt, std::nullopt), 0u);
+
+    desktop.ActivateByTitle("Velutreck");
+    EXPECT_EQ(desktop.FindWindow(0, 0, std::nullopt, std::nullopt), own);
+    EXPECT_EQ(desktop.Transcript().Texts()[2],
+              "FindWindow(0, " + std::to_string(newer) + ", *, \"Net MD Simple Burner\") = " + std::to_string(older));
+    EXPECT_EQ(desktop.Transcript().Texts()[4],
+              "FindWindow(" + std::to_string(older) + ", " + std::to_string(panel1) + ", \"#32770\", *) = " +
+                  std::to_string(panel2));
+}
+
+TEST_F(SimDesktopWindowsTest, PostedMessagesArriveAtTheNextAdvanceBeforeActionsDueThenAndPostsToNoWindowReachNothing) {
+    StandInHost& host = StartTool();
+    ScriptedStandIn& tool = *started.back();
+    const WindowHandle button = host.AddWindow(host.AddWindow(0, "#32770", "Tool"), "Button", "All Erase");
+    const WindowHandle gone = host.AddWindow(0, "#32770", "Gone");
+    host.RemoveWindow(gone);
+    host.RunAfter(0, [&] { tool.events.push_back("timer"); });
+
+    Click(desktop, button);
+    desktop.PostMessage(0, message::Close, 0, 0);
+    desktop.PostMessage(gone, message::Close, 0, 0);
+    desktop.PostMessage(button, 0x0401, 0x28, 0xD1500001);
+    EXPECT_TRUE(tool.events.empty());
+
+    desktop.Clock().AdvanceBy(0);
+
+    const std::string b = std::to_string(button);
+    EXPECT_EQ(tool.events, (std::vector<std::string>{b + " message 513", b + " message 514", b + " message 1025", "timer"}));
+    EXPECT_EQ(desktop.Transcript().Texts(),
+              (std::vector<std::string>{"StartProgram(\"C:\\Tools\\Tool.exe\") = 2",
+                                        "PostMessage(" + b + ", WM_LBUTTONDOWN, 0x0001, 0x00010001)",
+                                        "PostMessage(" + b + ", WM_LBUTTONUP, 0x0000, 0x00010001)",
+                                        "PostMessage(0, WM_CLOSE, 0x0000, 0x0000)",
+                                        "PostMessage(" + std::to_string(gone) + ", WM_CLOSE, 0x0000, 0x0000)",
+                                        "PostMessage(" + b + ", 0x0401, 0x0028, 0xD1500001)"}));
+}
+
+TEST_F(SimDesktopWindowsTest, ActivationTakesTheExactTitleBeforeOneThatBeginsWithItAndFailsWhenNoneDoes) {
+    StandInHost& host = StartTool();
+    const WindowHandle exact = host.AddWindow(0, "#32770", "nero - burning rom");
+    const WindowHandle longer = host.AddWindow(0, "#32770", "Nero - Burning Rom - Project1");
+    const WindowHandle field = host.AddWindow(exact, "Edit", "");
+    host.GiveFocus(field);
+    host.GiveFocus(longer);
+
+    desktop.ActivateByTitle("Nero - Burning Rom");
+    EXPECT_EQ(desktop.Windows().Foreground(), exact);
+    EXPECT_EQ(desktop.Windows().Focus(), field);  // back where the focus last was
+    EXPECT_EQ(desktop.Windows().TopLevel().front(), exact);
+
+    host.RemoveWindow(exact);
+    desktop.ActivateByTitle("NERO - Burning");
+    EXPECT_EQ(desktop.Windows().Foreground(), longer);
+
+    try {
+        desktop.ActivateByTitle("Save Image File");
+        ADD_FAILURE() << "activated a window that does not exist";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.Kind(), FailureKind::Automation);
+    }
+    EXPECT_EQ(desktop.Windows().Foreground(), longer);
+    EXPECT_EQ(desktop.Transcript().Texts().back(), "ActivateByTitle(\"Save Image File\") failed");
+}
+
+TEST_F(SimDesktopWindowsTest, ActivationByTaskWaitsForTheProgramsWindowAndClosingTheForegroundActivatesTheNext) {
+    desktop.StartProgram("C:\\Tools\\Tool.exe");
+    StandInHost& host = *started.back()->host;
+    EXPECT_THROW(desktop.ActivateByTask(2), Failure);
+    EXPECT_EQ(desktop.Transcript().Texts().back(), "ActivateByTask(2) failed");
+
+    const WindowHandle main = host.AddWindow(0, "#32770", "Tool");
+    const WindowHandle box = host.AddWindow(0, "#32770", "Question");
+    desktop.ActivateByTask(2);
+    EXPECT_EQ(desktop.Windows().Foreground(), box);
+
+    host.RemoveWindow(box);
+    EXPECT_EQ(desktop.Windows().Foreground(), main);
+    EXPECT_EQ(desktop.Windows().Focus(), main);
+    host.ExitProgram();
+    EXPECT_EQ(desktop.Windows().Foreground(), own);
+    EXPECT_FALSE(desktop.Windows().Exists(main));
+    EXPECT_THROW(desktop.ActivateByTask(2), Failure);
+}
+
+}  // namespace
+}  // namespace velutreck
