@@ -54,7 +54,7 @@ void SimSession::ScheduleTick() {
             return;
         }
         ticking_ = true;
-        ++ticks_;
+        tickStates_.push_back(static_cast<int>(form.Engine().JobState()));
         form.tmrMaster_Timer();
         ticking_ = false;
         if (controls.tmrMaster.Enabled() && !controls.form.Unloaded()) {

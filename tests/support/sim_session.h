@@ -42,7 +42,9 @@ public:
     std::string Caption() const { return controls.form.Caption(); }
     std::vector<std::string> ListEntries() const;
     std::int64_t Now() { return desktop->Clock().Now(); }
-    int Ticks() const { return ticks_; }
+    int Ticks() const { return static_cast<int>(tickStates_.size()); }
+    // JobState as each tick found it.
+    const std::vector<int>& TickStates() const { return tickStates_; }
 
     std::unique_ptr<SimDesktop> desktop;
     MemorySettingsStore settings;
@@ -60,7 +62,7 @@ private:
 
     std::uint64_t timerGeneration_ = 0;
     bool ticking_ = false;
-    int ticks_ = 0;
+    std::vector<int> tickStates_;
 };
 
 }  // namespace velutreck

@@ -58,6 +58,8 @@ public:
     MiniDisc& Disc() { return disc_; }
     const VirtualDrive& Drive() const { return drive_; }
     bool TaskRunning(TaskId task) const;
+    // The user ends every driven program that still runs, as the checklist before a job asks.
+    void EndDrivenPrograms();
     // Adds a line to the transcript at the current time.
     void Note(const std::string& text);
 

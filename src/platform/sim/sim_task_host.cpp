@@ -64,6 +64,15 @@ void SimDesktop::EndTask(TaskId task) {
     }
 }
 
+void SimDesktop::EndDrivenPrograms() {
+    for (auto& [task, running] : tasks_) {
+        if (running.running && running.standIn) {
+            Note("The user ends " + running.program);
+            EndTask(task);
+        }
+    }
+}
+
 void SimDesktop::WriteDrive(const VirtualDrive& drive) {
     if (drive_.image && files_.FileExists(*drive_.image)) {
         files_.SetInUse(*drive_.image, false);

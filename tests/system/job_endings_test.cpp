@@ -1,0 +1,181 @@
+// The ways a job ends other than by finishing: Cancel, nothing to do, failed checks, a temporary
+// image that cannot be deleted, and a Simple Burner that never reports the end of a recording.
+#include <gtest/gtest.h>
+
+#include "platform/sim/standard_desktop.h"
+#include "support/sim_session.h"
+
+namespace velutreck {
+namespace {
+
+constexpr std::int64_t Hour = 3600 * 1000;
+const std::string A = "C:\\Music\\A.mp3";
+const std::string C = "C:\\Music\\C.mp3";
+const std::string TempImage = "C:\\~TmpVelutreck.nrg";
+
+bool WindowIsIdle(const SimSession& session) {
+    return session.controls.btnStartStop.Caption() == "&Start" && !session.controls.tmrMaster.Enabled() &&
+           session.controls.lstAudioFiles.Enabled() && session.controls.btnQuit.Enabled() &&
+           session.controls.txtPause.Enabled();
+}
+
+// Nothing but the checklist was shown, and no program was started or typed into.
+bool NoProgramTouched(const SimSession& session) {
+    for (const std::string& line : session.desktop->Transcript().Texts()) {
+        if (line.rfind("StartProgram", 0) == 0 || line.rfind("ShellOpen", 0) == 0 || line.rfind("Type", 0) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(JobEndings, CancelAtTheChecklistTouchesNothingAndKeepsTheList) {
+    SimSession session;
+    session.Load();
+    session.AddFiles({A});
+    session.messageBoxes.AnswerNext(MessageBoxAnswer::Cancel);
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 1u);
+    const ShownMessage& checklist = session.messageBoxes.Shown()[0];
+    EXPECT_EQ(checklist.style, MessageBoxStyle::OkCancelInformation);
+    EXPECT_EQ(checklist.title, "Velutreck");
+    EXPECT_EQ(checklist.text.substr(0, 30), "Before continuing, please...\r\n");
+    EXPECT_NE(checklist.text.find("Don't use your keyboard and mouse while Velutreck is controlling other programs!"),
+              std::string::npos);
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"---Break---", A}));
+    EXPECT_EQ(session.Caption(), "Velutreck");
+    EXPECT_EQ(session.form.Engine().JobState(), 1);
+    EXPECT_TRUE(WindowIsIdle(session));
+    EXPECT_TRUE(NoProgramTouched(session));
+}
+
+TEST(JobEndings, AListOfOnlyMarkersEmptiesAndEndsWithoutAMessage) {
+    SimSession session;
+    session.Load();
+    session.controls.lstAudioFiles.Append("---Break---");
+    session.controls.lstAudioFiles.Append("---Break---");
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    EXPECT_EQ(session.messageBoxes.Shown().size(), 1u);
+    EXPECT_TRUE(session.ListEntries().empty());
+    EXPECT_EQ(session.Caption(), "Starting - Velutreck");
+    EXPECT_TRUE(WindowIsIdle(session));
+    EXPECT_TRUE(NoProgramTouched(session));
+}
+
+struct PathCase {
+    const char* key;
+    std::string text;
+};
+
+TEST(JobEndings, EachFailingPathCheckShowsItsMessageAndStopsBeforeAnyProgram) {
+    const std::vector<PathCase> cases = {
+        {"AudioProject", "(not specified)"},
+        {"TempFolder", "D:\\Missing\\"},
+        {"ImageDrive", ""},
+        {"SimpleBurner", "C:\\Sony\\NetMDSB.exe"},
+    };
+    for (const PathCase& bad : cases) {
+        SCOPED_TRACE(bad.key);
+        SimSession session;
+        session.settings.WriteSetting("Velutreck", "Settings", bad.key, bad.text);
+        session.Load();
+        session.AddFiles({A});
+        session.PressStartStop();
+        ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+        ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
+        const ShownMessage& error = session.messageBoxes.Shown()[1];
+        EXPECT_EQ(error.text, "Error: " + bad.text + " does not exist.");
+        EXPECT_EQ(error.style, MessageBoxStyle::Critical);
+        EXPECT_EQ(error.title, "Velutreck");
+        EXPECT_EQ(session.Caption(), "Starting - Velutreck");
+        EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{A}));  // the leading marker went
+        EXPECT_TRUE(WindowIsIdle(session));
+        EXPECT_TRUE(NoProgramTouched(session));
+    }
+}
+
+TEST(JobEndings, AllFourChecksFailingShowFourMessagesInOrderAndIdleTheWindowOnce) {
+    SimSession session;
+    session.settings.WriteSetting("Velutreck", "Settings", "AudioProject", "(not specified)");
+    session.settings.WriteSetting("Velutreck", "Settings", "TempFolder", "Q:\\");
+    session.settings.WriteSetting("Velutreck", "Settings", "ImageDrive", "");
+    session.settings.WriteSetting("Velutreck", "Settings", "SimpleBurner", "x");
+    session.Load();
+    session.AddFiles({A});
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    std::vector<std::string> texts;
+    for (const ShownMessage& shown : session.messageBoxes.Shown()) {
+        texts.push_back(shown.text);
+    }
+    texts.erase(texts.begin());
+    EXPECT_EQ(texts, (std::vector<std::string>{"Error: (not specified) does not exist.", "Error: Q:\\ does not exist.",
+                                               "Error:  does not exist.", "Error: x does not exist."}));
+    EXPECT_TRUE(WindowIsIdle(session));
+    EXPECT_EQ(session.Ticks(), 1);
+}
+
+TEST(JobEndings, ALeftoverImageThatCannotBeDeletedEndsTheProgramAfterItsMessage) {
+    SimSession session;
+    session.desktop->Files().AddFile(TempImage, "old image");
+    session.desktop->Files().SetReadOnly(TempImage, true);
+    session.Load();
+    session.AddFiles({A});
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntil([&] { return session.controls.form.Unloaded(); }, Hour));
+
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(session.messageBoxes.Shown()[1].text, "Error: Unable to delete C:\\~TmpVelutreck.nrg");
+    EXPECT_EQ(session.messageBoxes.Shown()[1].style, MessageBoxStyle::Critical);
+    EXPECT_EQ(session.bubbleTips.calls.back(), "Remove");
+    EXPECT_EQ(session.form.Engine().JobState(), 3);
+    const auto ticks = session.Ticks();
+    session.RunFor(Hour);
+    EXPECT_EQ(session.Ticks(), ticks);  // nothing further of the job runs
+    EXPECT_TRUE(session.desktop->Files().FileExists(TempImage));
+}
+
+TEST(JobEndings, AnImageStillMountedAfterAGroupEndsTheProgramBetweenGroups) {
+    SimSession session;
+    // Without the empty image ImageDrive cannot let go of the temporary one.
+    session.desktop->Files().DeleteFile(standard_desktop::EmptyImage);
+    session.Load();
+    session.AddFiles({A});
+    session.AddFiles({C});
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntil([&] { return session.controls.form.Unloaded(); }, Hour));
+
+    EXPECT_EQ(session.messageBoxes.Shown().back().text, "Error: Unable to delete C:\\~TmpVelutreck.nrg");
+    EXPECT_EQ(session.form.Engine().JobState(), 21);
+    EXPECT_EQ(session.desktop->Disc().groups.size(), 1u);
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"---Break---", C}));
+}
+
+TEST(JobEndings, ARecordingThatNeverCompletesWaitsUntilStop) {
+    SimSession session;
+    // ImageDrive's path names a file that is no program: the group's image is never mounted, so
+    // Simple Burner records nothing and never says "Recording is complete.".
+    session.desktop->Files().AddFile("C:\\Tools\\ImageDrive.exe", "not a program");
+    session.settings.WriteSetting("Velutreck", "Settings", "ImageDrive", "C:\\Tools\\ImageDrive.exe");
+    session.Load();
+    session.AddFiles({A});
+    session.PressStartStop();
+    session.RunFor(3 * Hour);
+
+    EXPECT_TRUE(session.IsRunning());
+    EXPECT_EQ(session.form.Engine().JobState(), 18);
+    EXPECT_EQ(session.Caption(), "Recording - Velutreck");
+    session.PressStartStop();
+    EXPECT_TRUE(WindowIsIdle(session));
+    EXPECT_EQ(session.Caption(), "Recording - Velutreck");
+    EXPECT_TRUE(session.desktop->Disc().groups.empty());
+}
+
+}  // namespace
+}  // namespace velutreck

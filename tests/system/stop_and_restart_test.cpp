@@ -1,0 +1,101 @@
+// Stop freezes a job wherever it stands and leaves the other programs alone; whatever had not yet
+// reached Nero stays in the list, and the next Start records it.
+#include <algorithm>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "drivers/modPublic.h"
+#include "support/sim_session.h"
+
+namespace velutreck {
+namespace {
+
+constexpr std::int64_t Hour = 3600 * 1000;
+const std::string A = "C:\\Music\\A.mp3";
+const std::string B = "C:\\Music\\B.mp3";
+const std::string C = "C:\\Music\\C.mp3";
+
+// The files whose paths were typed into Nero's add-file prompt.
+std::set<std::string> HandedToNero(const SimSession& session) {
+    std::set<std::string> handed;
+    for (const std::string& line : session.desktop->Transcript().Texts()) {
+        for (const std::string& file : {A, B, C}) {
+            if (line == "Type(\"" + EscapeKeys(file) + "\")") {
+                handed.insert(file);
+            }
+        }
+    }
+    return handed;
+}
+
+std::vector<std::string> FilesIn(const std::vector<std::string>& entries) {
+    std::vector<std::string> files;
+    std::copy_if(entries.begin(), entries.end(), std::back_inserter(files),
+                 [](const std::string& entry) { return entry != "---Break---"; });
+    return files;
+}
+
+std::vector<std::string> SourcesOn(const MiniDisc& disc) {
+    std::vector<std::string> sources;
+    for (const DiscGroup& group : disc.groups) {
+        for (const DiscTrack& track : group.tracks) {
+            sources.push_back(track.source);
+        }
+    }
+    return sources;
+}
+
+TEST(StopAndRestart, StopInEveryStateFreezesTheJobAndTheNextStartRecordsWhatIsLeft) {
+    for (int state = 1; state <= 26; ++state) {
+        SCOPED_TRACE("stopped in state " + std::to_string(state));
+        SimSession session;
+        session.Load();
+        session.controls.chkAutoBreak.SetValue(0);
+        session.AddFiles({A, B});
+        session.controls.chkAutoBreak.SetValue(1);
+        session.AddFiles({C});
+        session.PressStartStop();
+        // Into the state, and one tick further (into its wait, or on to the next state) but for the
+        // last state, whose tick ends the job.
+        ASSERT_TRUE(session.RunUntil([&] { return session.form.Engine().JobState() == state; }, 2 * Hour));
+        if (state != 26) {
+            session.RunFor(SimSession::TickMs);
+        }
+        const std::string caption = session.Caption();
+        const Int16 frozenState = session.form.Engine().JobState();
+
+        session.settings.ClearWrites();
+        session.PressStartStop();
+        EXPECT_EQ(session.settings.Writes().size(), 12u);
+        EXPECT_EQ(session.controls.btnStartStop.Caption(), "&Start");
+        EXPECT_TRUE(session.controls.lstAudioFiles.Enabled());
+        session.RunFor(Hour);
+        EXPECT_EQ(session.Caption(), caption);
+        EXPECT_EQ(session.form.Engine().JobState(), frozenState);
+
+        const std::set<std::string> handed = HandedToNero(session);
+        std::vector<std::string> expectedLeft;
+        for (const std::string& file : {A, B, C}) {
+            if (!handed.count(file)) {
+                expectedLeft.push_back(file);
+            }
+        }
+        EXPECT_EQ(FilesIn(session.ListEntries()), expectedLeft);
+        if (expectedLeft.empty()) {
+            continue;
+        }
+
+        // The user closes the other programs, as the checklist asks, and starts again.
+        session.desktop->EndDrivenPrograms();
+        const std::size_t checklists = session.messageBoxes.Shown().size();
+        session.PressStartStop();
+        ASSERT_TRUE(session.RunUntilIdle(2 * Hour)) << session.desktop->Transcript().Dump();
+        EXPECT_EQ(session.messageBoxes.Shown().size(), checklists + 1);
+        EXPECT_TRUE(session.ListEntries().empty());
+        EXPECT_EQ(SourcesOn(session.desktop->Disc()), expectedLeft);  // the restart erased the disc first
+    }
+}
+
+}  // namespace
+}  // namespace velutreck
