@@ -1,0 +1,119 @@
+// frmMain's start-up, shutdown and the handlers outside a job, on in-memory controls.
+#include <gtest/gtest.h>
+
+#include "platform/sim/standard_desktop.h"
+#include "support/sim_session.h"
+
+namespace velutreck {
+namespace {
+
+TEST(FormLoad, AnEmptyStoreShowsEveryDefaultAndWritesNothing) {
+    SimSession session;
+    session.settings.ClearWrites();
+    session.Load();
+    const MemoryForm& window = session.controls;
+    EXPECT_EQ(window.txtTempFolder.Text(), "C:\\");
+    EXPECT_EQ(window.txtImageDrive.Text(), "C:\\Program Files\\ahead\\ImageDrive\\ImageDrive.exe");
+    EXPECT_EQ(window.txtSimpleBurner.Text(), "C:\\Program Files\\Sony\\Net MD Simple Burner\\NetMDSB.exe");
+    EXPECT_EQ(window.txtPause.Text(), "30");
+    EXPECT_EQ(window.cboCompression.ListIndex(), 1);
+    EXPECT_EQ(window.cboCompression.Item(1), "LP4");
+    EXPECT_EQ(window.chkErase.Value(), 1);
+    EXPECT_EQ(window.chkNameTracks.Value(), 1);
+    EXPECT_EQ(window.chkOnlyAlpha.Value(), 1);
+    EXPECT_TRUE(window.chkOnlyAlpha.Enabled());
+    EXPECT_EQ(window.lblAppName.Caption(), "Velutreck (2003.04.15)");
+    EXPECT_EQ(window.lblAppName2.Caption(), "Velutreck (2003.04.15)");
+    EXPECT_NE(window.lblCopyright.Caption().find("\r\n"), std::string::npos);
+    EXPECT_EQ(window.btnStartStop.ToolTipText(), "Save settings and write audio files to MiniDisc");
+    EXPECT_EQ(window.txtDiscName.ToolTipText(), "");
+    EXPECT_EQ(session.bubbleTips.calls, (std::vector<std::string>{"Install", "SetMaxWidth 400"}));
+    EXPECT_TRUE(session.settings.Writes().empty());
+    EXPECT_TRUE(session.messageBoxes.Shown().empty());
+}
+
+TEST(FormLoad, StoredChoicesApplyAndTheNamingRuleFollowsThem) {
+    SimSession session;
+    session.settings.WriteSetting("Velutreck", "Settings", "Compression", "0");
+    session.settings.WriteSetting("Velutreck", "Settings", "EraseMiniDisc", "0");
+    session.Load();
+    EXPECT_EQ(session.controls.cboCompression.ListIndex(), 0);
+    EXPECT_EQ(session.controls.chkNameTracks.Value(), 1);
+    EXPECT_FALSE(session.controls.chkNameTracks.Enabled());
+    EXPECT_FALSE(session.controls.chkOnlyAlpha.Enabled());
+
+    session.controls.chkErase.SetValue(1);
+    session.form.chkErase_Click();
+    EXPECT_TRUE(session.controls.chkNameTracks.Enabled());
+    EXPECT_TRUE(session.controls.chkOnlyAlpha.Enabled());
+    session.controls.chkNameTracks.SetValue(0);
+    session.form.chkNameTracks_Click();
+    EXPECT_FALSE(session.controls.chkOnlyAlpha.Enabled());
+    EXPECT_EQ(session.controls.chkOnlyAlpha.Value(), 1);
+}
+
+TEST(FormLoad, ASecondCopyIsRefusedBeforeItShowsAndSavesNothing) {
+    SimSession session;
+    session.instanceCheck.anotherInstance = true;
+    session.settings.ClearWrites();
+    session.Load();
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 1u);
+    EXPECT_EQ(session.messageBoxes.Shown()[0].text,
+              "There is already one copy of this program running, and you may not start another one.");
+    EXPECT_EQ(session.messageBoxes.Shown()[0].style, MessageBoxStyle::Critical);
+    EXPECT_EQ(session.messageBoxes.Shown()[0].title, "Velutreck");
+    EXPECT_TRUE(session.controls.form.Unloaded());
+    EXPECT_EQ(session.bubbleTips.calls, (std::vector<std::string>{"Remove"}));
+    EXPECT_TRUE(session.settings.Writes().empty());
+}
+
+TEST(FormHandlers, QuitLosesEditsAndHelpOpensThePageBesideTheProgram) {
+    SimSession session;
+    session.Load();
+    session.controls.txtTempFolder.SetText("D:\\Work\\");
+    session.form.btnReadme_Click();
+    const std::vector<std::string> lines = session.desktop->Transcript().Texts();
+    ASSERT_GE(lines.size(), 2u);  // the shell's call, and its note that no help page is there
+    EXPECT_EQ(lines[lines.size() - 2],
+              "ShellOpen(" + std::to_string(session.desktop->OwnWindow()) +
+                  ", \"C:\\Program Files\\Velutreck\\Velutreck.html\", \"\")");
+    session.form.btnQuit_Click();
+    EXPECT_TRUE(session.controls.form.Unloaded());
+    EXPECT_TRUE(session.settings.Writes().empty());
+}
+
+TEST(FormHandlers, StartAndStopSaveTheTwelveSettingsEachTime) {
+    SimSession session;
+    session.Load();
+    session.controls.txtAudioProject.SetText("");
+    session.controls.txtPause.SetText("45");
+    session.settings.ClearWrites();
+    session.PressStartStop();
+    session.PressStartStop();
+    ASSERT_EQ(session.settings.Writes().size(), 24u);
+    EXPECT_EQ(session.settings.Writes()[0].key, "AudioProject");
+    EXPECT_EQ(session.settings.Writes()[0].value, "");
+    EXPECT_EQ(session.settings.Writes()[5].value, "45");
+    EXPECT_EQ(session.form.Engine().JobState(), 1);
+}
+
+TEST(FormHandlers, TheContextMenuActsOnThePreviousSelectionAndFailuresAreShown) {
+    SimSession session;
+    session.Load();
+    session.controls.chkAutoBreak.SetValue(0);
+    session.AddFiles({"C:\\Music\\A.mp3", "C:\\Music\\B.mp3"});
+    session.controls.lstAudioFiles.SetSelectedIndex(0);
+    EXPECT_TRUE(frmMain::OpensContextMenu(2));
+    EXPECT_FALSE(frmMain::OpensContextMenu(1));
+    session.form.TrackListCommand_Click(TrackListCommand::Remove);
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"C:\\Music\\B.mp3"}));
+
+    session.commonDialog.Script({DialogOutcome::AnswerTooLong, "", std::nullopt});
+    session.form.TrackListCommand_Click(TrackListCommand::Add);
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 1u);
+    EXPECT_EQ(session.messageBoxes.Shown()[0].text.rfind("Error: ", 0), 0u);
+    EXPECT_EQ(session.ListEntries().size(), 1u);
+}
+
+}  // namespace
+}  // namespace velutreck
