@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "app/settings_tab_rules.h"
 #include "app/tip_layout.h"
+#include "base/file_in_folder.h"
 #include "base/product.h"
 #include "engine/naming_options.h"
 #include "tracklist/add_files.h"
@@ -88,7 +89,7 @@ void frmMain::btnQuit_Click() {
 
 void frmMain::btnReadme_Click() {
     Guarded([&] {
-        services_.desktop.ShellOpen(controls_.main.form.Handle(), services_.programFolder + "\\Velutreck.html", "");
+        services_.desktop.ShellOpen(controls_.main.form.Handle(), FileInFolder(services_.programFolder, "Velutreck.html"), "");
     });
 }
 
