@@ -1,0 +1,62 @@
+// The pieces of the main window that live as long as its window: the child windows and their
+// resources, the tooltips, the form, the master timer, the dialogs, the bound controls, and
+// frmMain itself. Shared by the window's creation and its message handling.
+#pragma once
+
+#include <memory>
+
+#include "app/frmMain.h"
+#include "app/win32/child_windows.h"
+#include "app/win32/handler_gate.h"
+#include "app/win32/main_window.h"
+#include "app/win32/tab_background.h"
+#include "app/win32/track_list_menu.h"
+#include "app/win32/window_controls.h"
+#include "app/win32/window_resources.h"
+#include "platform/win32/bubble_tips.h"
+#include "platform/win32/modal_state.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_form.h"
+#include "platform/win32/window_dpi.h"
+
+namespace velutreck {
+
+inline constexpr UINT_PTR MasterTimerId = 1;
+inline constexpr UINT MasterTimerInterval = 1000;
+
+struct MainWindow::Parts {
+    Parts(HWND window, HINSTANCE instance, SystemServices& services)
+        : children(window, instance),
+          resources(std::make_unique<WindowResources>(instance, WindowDpi(window))),
+          tips(window),
+          bubbleTips(tips),
+          form(window),
+          timer(window, MasterTimerId, MasterTimerInterval, modal),
+          messageBoxes(window, modal),
+          commonDialog(window, modal),
+          folderBrowser(window, modal),
+          controls(children, tips, form, timer),
+          gate(form, messageBoxes),
+          background(children[ControlId::SSTab1]),
+          frm(controls.Bind(), FormServices{services.desktop, services.files, messageBoxes, services.settings,
+                                            commonDialog, folderBrowser, services.instanceCheck, bubbleTips,
+                                            services.programFolder}) {}
+
+    ModalState modal;
+    ChildWindows children;
+    std::unique_ptr<WindowResources> resources;
+    ToolTipRegistry tips;
+    Win32BubbleTips bubbleTips;
+    Win32FormWindow form;
+    Win32Timer timer;
+    Win32MessageBoxes messageBoxes;
+    Win32CommonDialog commonDialog;
+    Win32FolderBrowser folderBrowser;
+    WindowControls controls;
+    HandlerGate gate;
+    TrackListMenu menu;
+    TabBackground background;
+    frmMain frm;
+};
+
+}  // namespace velutreck

@@ -1,0 +1,26 @@
+#include "platform/win32/mutex_instance_check.h"
+
+namespace velutreck {
+
+namespace {
+
+// "Local\": copies started by other users, in their own sessions, do not count.
+constexpr const wchar_t* MutexName = L"Local\\Velutreck.SingleInstance";
+
+}  // namespace
+
+MutexInstanceCheck::MutexInstanceCheck() {
+    SetLastError(ERROR_SUCCESS);
+    mutex_ = CreateMutexW(nullptr, FALSE, MutexName);
+    another_ = GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+MutexInstanceCheck::~MutexInstanceCheck() {
+    if (mutex_ != nullptr) {
+        CloseHandle(mutex_);
+    }
+}
+
+bool MutexInstanceCheck::AnotherInstanceRunning() { return another_; }
+
+}  // namespace velutreck

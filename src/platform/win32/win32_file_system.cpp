@@ -1,0 +1,82 @@
+#include "platform/win32/win32_file_system.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "base/failure.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
+
+namespace velutreck {
+
+namespace {
+
+DWORD AttributesOf(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()); }
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using FileHandle = std::unique_ptr<void, HandleCloser>;
+
+FileHandle OpenFile(const std::string& path, DWORD access, DWORD creation) {
+    HANDLE handle = CreateFileW(Widen(path).c_str(), access, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
+                                nullptr);
+    return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+[[noreturn]] void Refuse(const std::string& doing, const std::string& path) {
+    throw Failure(FailureKind::FileSystem, "Cannot " + doing + " \"" + path + "\".");
+}
+
+}  // namespace
+
+bool Win32FileSystem::FileExists(const std::string& path) const {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32FileSystem::FolderExists(const std::string& path) const {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void Win32FileSystem::DeleteFile(const std::string& path) {
+    if (!DeleteFileW(Widen(path).c_str()) || FileExists(path)) {
+        Refuse("delete", path);
+    }
+}
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) const {
+    const FileHandle file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::string contents;
+    char buffer[65536];
+    DWORD read = 0;
+    while (::ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr)) {
+        if (read == 0) {
+            return contents;
+        }
+        contents.append(buffer, read);
+    }
+    return std::nullopt;
+}
+
+void Win32FileSystem::WriteFile(const std::string& path, const std::string& contents) {
+    const FileHandle file = OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS);
+    if (!file) {
+        Refuse("write", path);
+    }
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!::WriteFile(file.get(), contents.data() + done, chunk, &written, nullptr) || written == 0) {
+            Refuse("write", path);
+        }
+        done += written;
+    }
+}
+
+}  // namespace velutreck

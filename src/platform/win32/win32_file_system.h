@@ -1,0 +1,18 @@
+// The file system on real Windows, with UTF-8 paths widened for the W functions so that names
+// outside the ANSI code page work.
+#pragma once
+
+#include "platform/file_system.h"
+
+namespace velutreck {
+
+class Win32FileSystem : public FileSystem {
+public:
+    bool FileExists(const std::string& path) const override;
+    bool FolderExists(const std::string& path) const override;
+    void DeleteFile(const std::string& path) override;
+    std::optional<std::string> ReadFile(const std::string& path) const override;
+    void WriteFile(const std::string& path, const std::string& contents) override;
+};
+
+}  // namespace velutreck

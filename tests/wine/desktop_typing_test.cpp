@@ -1,0 +1,123 @@
+// Typing into another program's window for real: the keyboard test window shows what arrived and
+// with which modifiers, read back the moment a waited injection returns.
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+#include "base/failure.h"
+#include "drivers/key_notation.h"
+#include "drivers/modPublic.h"
+#include "key_capture_window.h"
+#include "platform/win32/win32_desktop.h"
+#include "wine/programs/key_capture_messages.h"
+
+namespace velutreck {
+namespace {
+
+class DesktopTyping : public testing::Test {
+protected:
+    static void SetUpTestSuite() { target = new KeyCaptureWindow(L"Velutreck Typing Target"); }
+    static void TearDownTestSuite() {
+        delete target;
+        target = nullptr;
+    }
+
+    void SetUp() override {
+        ASSERT_NE(target->Window(), nullptr) << "the keyboard test window did not open";
+        SendMessageW(target->Window(), KeyCaptureSetDelay, 0, 0);
+        target->Clear();
+        desktop.ActivateByTitle(target->Title());
+        ASSERT_TRUE(WaitUntil([] { return target->HasFocus(); })) << "the keyboard test window did not get the focus";
+    }
+
+    void TypeWaited(const std::string& notation) { desktop.InjectKeys(ParseKeys(notation), true); }
+
+    static KeyCaptureWindow* target;
+    Win32Desktop desktop;
+};
+
+KeyCaptureWindow* DesktopTyping::target = nullptr;
+
+bool AnyModifierDown() {
+    return (GetAsyncKeyState(VK_SHIFT) | GetAsyncKeyState(VK_CONTROL) | GetAsyncKeyState(VK_MENU)) & 0x8000;
+}
+
+TEST_F(DesktopTyping, EscapedTextArrivesLiterallyWithNotationCharactersAndLettersNoKeyTypes) {
+    // "(" and ")" have no key on this keyboard, nor do the accented letters, Ω and the clef.
+    const std::string text = "C:\\Music\\+%^~(){}[] Café Motörhead – Ω \xF0\x9D\x84\x9E.wav";
+    TypeWaited(EscapeKeys(text));
+    EXPECT_EQ(target->TypedText(), text);
+    EXPECT_FALSE(AnyModifierDown());
+}
+
+TEST_F(DesktopTyping, AltCtrlAndShiftCombinationsArriveAsSuchAndAreReleasedAfterwards) {
+    TypeWaited("%e^a+{END}%(Y){HOME}b");
+    const std::vector<std::string> expected = {"Alt+45", "Ctrl+41", "Shift+23", "Shift+Alt+59", "24", "42"};
+    EXPECT_EQ(target->KeyLog(), expected);
+    EXPECT_FALSE(AnyModifierDown());
+}
+
+TEST_F(DesktopTyping, AWaitedInjectionReturnsOnlyOnceASlowWindowHasTakenEveryKey) {
+    SendMessageW(target->Window(), KeyCaptureSetDelay, 40, 0);
+    TypeWaited("slow and steady");
+    EXPECT_EQ(target->TypedText(), "slow and steady");
+}
+
+TEST_F(DesktopTyping, TypingAWholeListOfTrackNamesTakesAFewMillisecondsPerCharacter) {
+    std::string names;
+    for (int track = 1; names.size() < 400; ++track) {
+        names += "Track " + std::to_string(track) + " (Live) - Ünïcode ";
+    }
+    const ULONGLONG start = GetTickCount64();
+    TypeWaited(EscapeKeys(names));
+    const double perCharacter = static_cast<double>(GetTickCount64() - start) / names.size();
+    EXPECT_EQ(target->TypedText(), names);
+    std::cout << "Waited injection: " << perCharacter << " ms per character over " << names.size() << " bytes\n";
+    EXPECT_LT(perCharacter, 15.0);
+}
+
+TEST_F(DesktopTyping, NothingIsTypedWhileAWindowOfThisProcessIsInFront) {
+    // An edit box on its own is a window whose text is what was typed into it.
+    HWND own = CreateWindowExW(0, L"Edit", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 100, nullptr, nullptr,
+                               nullptr, nullptr);
+    const std::unique_ptr<HWND__, decltype(&DestroyWindow)> closer(own, &DestroyWindow);
+    SetForegroundWindow(own);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == own; }));
+
+    try {
+        TypeWaited("abc");
+        ADD_FAILURE() << "keys were typed into the test's own window";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.Kind(), FailureKind::Automation);
+    }
+    MSG message;
+    const ULONGLONG until = GetTickCount64() + 300;
+    while (GetTickCount64() < until) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    EXPECT_EQ(WindowText(own), "");
+    EXPECT_EQ(target->TypedText(), "");
+}
+
+TEST(DesktopTypingIntoAHungWindow, AWaitedInjectionGivesUpOnceTheWindowHasTakenNoKeyForAWhile) {
+    const KeyCaptureWindow hung(L"Velutreck Hung Target");
+    ASSERT_NE(hung.Window(), nullptr);
+    Win32Desktop desktop;
+    desktop.ActivateByTitle(hung.Title());
+    ASSERT_TRUE(WaitUntil([&] { return hung.HasFocus(); }));
+    SendMessageW(hung.Window(), KeyCaptureHangAtNextKey, 5600, 0);
+
+    const ULONGLONG start = GetTickCount64();
+    desktop.InjectKeys(ParseKeys("x"), true);
+    const ULONGLONG waited = GetTickCount64() - start;
+    EXPECT_GE(waited, Win32Desktop::WaitedInjectionTimeoutMs - 100);
+    EXPECT_LT(waited, Win32Desktop::WaitedInjectionTimeoutMs + 2000);
+}
+
+}  // namespace
+}  // namespace velutreck

@@ -1,0 +1,110 @@
+// Finding, activating, starting and closing other programs' windows for real.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "base/failure.h"
+#include "key_capture_window.h"
+#include "platform/win32/win32_desktop.h"
+
+namespace velutreck {
+namespace {
+
+bool IsForeground(const KeyCaptureWindow& window) { return GetForegroundWindow() == window.Window(); }
+
+FailureKind KindThrownBy(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.Kind();
+    }
+    ADD_FAILURE() << "nothing was thrown";
+    return FailureKind::Control;
+}
+
+TEST(DesktopWindows, ActivationByTitleRestoresTheExactTitleFirstThenTakesAPrefixAndFailsWithoutEither) {
+    const KeyCaptureWindow exact(L"Velutreck Probe Alpha");
+    const KeyCaptureWindow longer(L"Velutreck Probe Alpha Beta");
+    ASSERT_TRUE(exact.Window() && longer.Window());
+    Win32Desktop desktop;
+
+    // The longer title lies above, so only the exact match explains the choice.
+    desktop.ActivateByTitle(longer.Title());
+    ASSERT_TRUE(WaitUntil([&] { return IsForeground(longer); }));
+    ShowWindow(exact.Window(), SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(exact.Window()) != FALSE; }));
+    desktop.ActivateByTitle("velutreck probe ALPHA");
+    EXPECT_TRUE(IsForeground(exact));
+    EXPECT_FALSE(IsIconic(exact.Window()));
+
+    desktop.ActivateByTitle("Velutreck Probe Alpha B");
+    EXPECT_TRUE(IsForeground(longer));
+
+    EXPECT_EQ(KindThrownBy([&] { desktop.ActivateByTitle("Velutreck Probe Gamma"); }), FailureKind::Automation);
+    EXPECT_TRUE(IsForeground(longer));
+}
+
+TEST(DesktopWindows, FindWindowWalksTheChildrenOfAClassAndPostingToNoWindowReachesNothing) {
+    const KeyCaptureWindow target(L"Velutreck Probe Children");
+    ASSERT_NE(target.Window(), nullptr);
+    Win32Desktop desktop;
+
+    const WindowHandle top = desktop.FindWindow(0, 0, "VelutreckKeyCapture", target.Title());
+    EXPECT_EQ(top, ToWindowHandle(target.Window()));
+    // Its children: the edit box, then the key log.
+    const WindowHandle edit = desktop.FindWindow(top, 0, "Edit", std::nullopt);
+    EXPECT_EQ(edit, ToWindowHandle(target.Typing()));
+    EXPECT_EQ(desktop.FindWindow(top, edit, "Edit", std::nullopt), 0u);
+    const WindowHandle next = desktop.FindWindow(top, edit, std::nullopt, std::nullopt);
+    EXPECT_EQ(next, desktop.FindWindow(top, 0, "KeyLog", std::nullopt));
+    EXPECT_NE(next, 0u);
+    EXPECT_EQ(desktop.FindWindow(0, 0, std::nullopt, "Velutreck Probe Nowhere"), 0u);
+
+    // Win32 would queue a message for no window on this very thread.
+    desktop.PostMessage(0, message::Close, 0, 0);
+    MSG queued;
+    EXPECT_FALSE(PeekMessageW(&queued, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE));
+
+    desktop.PostMessage(top, message::Close, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(target.Window()); }));
+}
+
+TEST(DesktopWindows, AProgramStartedFromAnUnquotedPathWithSpacesCanBeActivatedByItsTaskUntilItCloses) {
+    // Windows tries "bin\Spaced.exe" first, which must not exist.
+    const std::filesystem::path folder = std::filesystem::path(TestBinFolder()) / L"Spaced Folder";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path program = folder / L"key capture.exe";
+    CopyFileW((TestBinFolder() + L"\\key_capture.exe").c_str(), program.c_str(), FALSE);
+    const KeyCaptureWindow other(L"Velutreck Probe Other");
+    Win32Desktop desktop;
+
+    const TaskId task = desktop.StartProgram(Narrow(program.wstring()) + " --title Velutreck Probe Spaces");
+    const StartedProcess process(task);
+    HWND started = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (started = FindKeyCapture(L"Velutreck Probe Spaces")) != nullptr; }));
+    DWORD owner = 0;
+    GetWindowThreadProcessId(started, &owner);
+    EXPECT_EQ(owner, task);
+
+    desktop.ActivateByTitle(other.Title());
+    desktop.ActivateByTask(task);
+    EXPECT_EQ(GetForegroundWindow(), started);
+
+    process.End(started);
+    EXPECT_EQ(KindThrownBy([&] { desktop.ActivateByTask(task); }), FailureKind::Automation);
+    EXPECT_EQ(KindThrownBy([&] { desktop.StartProgram(Narrow((folder / L"missing.exe").wstring())); }),
+              FailureKind::Automation);
+}
+
+TEST(DesktopWindows, ShellOpenStartsAProgramWithItsParameters) {
+    Win32Desktop desktop;
+    desktop.ShellOpen(0, Narrow(TestBinFolder() + L"\\key_capture.exe"), "--title Velutreck Probe Shell");
+    HWND opened = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (opened = FindKeyCapture(L"Velutreck Probe Shell")) != nullptr; }));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(opened, &processId);
+    StartedProcess(processId).End(opened);
+}
+
+}  // namespace
+}  // namespace velutreck

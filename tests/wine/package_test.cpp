@@ -1,0 +1,153 @@
+// The delivery zip beside bin/: it holds Velutreck.exe, Empty.nrg and Velutreck.html and nothing
+// else, and the program unpacked from it into a folder of its own starts and closes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "base/product.h"
+#include "platform/win32/wide_text.h"
+#include "window_test_support.h"
+
+namespace velutreck {
+namespace {
+
+using windowtest::BinFolder;
+using windowtest::Eventually;
+
+std::string TwoDigits(int value) {
+    std::string digits(value < 10 ? 1 : 0, '0');
+    return digits += std::to_string(value);
+}
+
+std::wstring ZipPath() {
+    const std::string version =
+        std::to_string(VersionMajor) + "." + TwoDigits(VersionMinor) + "." + TwoDigits(VersionRevision);
+    return BinFolder() + L"\\..\\Velutreck-" + Widen(version) + L"-win64.zip";
+}
+
+std::uint32_t Little(const std::string& bytes, std::size_t at, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        value = (value << 8) | static_cast<unsigned char>(bytes.at(at + static_cast<std::size_t>(i)));
+    }
+    return value;
+}
+
+// The names in the zip's central directory, found from its end record.
+std::vector<std::string> ZipEntryNames(const std::string& zip) {
+    const std::string endSignature("PK\x05\x06", 4);
+    const std::size_t end = zip.rfind(endSignature);
+    if (end == std::string::npos) {
+        return {};
+    }
+    const std::uint32_t count = Little(zip, end + 10, 2);
+    std::size_t entry = Little(zip, end + 16, 4);
+    std::vector<std::string> names;
+    for (std::uint32_t i = 0; i < count && zip.compare(entry, 4, "PK\x01\x02", 4) == 0; ++i) {
+        const std::uint32_t nameLength = Little(zip, entry + 28, 2);
+        names.push_back(zip.substr(entry + 46, nameLength));
+        entry += 46 + nameLength + Little(zip, entry + 30, 2) + Little(zip, entry + 32, 2);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string UnixPath(const std::wstring& path) {
+    using UnixFileName = char*(CDECL*)(LPCWSTR);
+    const auto unixFileName = reinterpret_cast<UnixFileName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* unix = unixFileName != nullptr ? unixFileName(path.c_str()) : nullptr;
+    const std::string result = unix != nullptr ? unix : "";
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
+}
+
+// Unpacked on the Unix side by CMake, which Wine starts without a handle to wait on: the last
+// step leaves a mark.
+bool Unpack(const std::wstring& zip, const std::wstring& folder) {
+    const std::wstring mark = folder + L"\\unpacked";
+    const std::string script = "cd '" + UnixPath(folder) + "' && cmake -E tar xf '" + UnixPath(zip) +
+                               "' && touch '" + UnixPath(mark) + "'";
+    std::wstring commandLine = L"/bin/sh -c \"" + Widen(script) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &started)) {
+        return false;
+    }
+    if (started.hProcess != nullptr) {
+        CloseHandle(started.hProcess);
+        CloseHandle(started.hThread);
+    }
+    return Eventually([&] { return GetFileAttributesW(mark.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
+}
+
+class StartedProgram {
+public:
+    explicit StartedProgram(const std::wstring& path) {
+        std::wstring commandLine = L"\"" + path + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &info_);
+    }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+    ~StartedProgram() {
+        if (info_.hProcess != nullptr) {
+            if (!EndsWithin(0)) {
+                TerminateProcess(info_.hProcess, 1);
+            }
+            CloseHandle(info_.hProcess);
+            CloseHandle(info_.hThread);
+        }
+    }
+
+    // The visible top-level window of the program with this title, or null.
+    HWND Window(const std::wstring& title) const {
+        for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, title.c_str()); window != nullptr;
+             window = FindWindowExW(nullptr, window, nullptr, title.c_str())) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == info_.dwProcessId && IsWindowVisible(window)) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+    bool EndsWithin(DWORD milliseconds) const {
+        return WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
+    }
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+TEST(PackageTest, TheZipHoldsTheProgramWithItsEmptyImageAndHelpPageAndTheProgramStartsFromIt) {
+    std::ifstream file(std::filesystem::path(ZipPath()), std::ios::binary);
+    ASSERT_TRUE(file) << "No zip: build the target package.";
+    const std::string zip((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(ZipEntryNames(zip), (std::vector<std::string>{"Empty.nrg", "Velutreck.exe", "Velutreck.html"}));
+
+    wchar_t temp[MAX_PATH + 1] = {};
+    const std::wstring folder = std::wstring(temp, GetTempPathW(MAX_PATH + 1, temp)) + L"VelutreckPackageTest";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    ASSERT_TRUE(Unpack(ZipPath(), folder));
+
+    StartedProgram velutreck(folder + L"\\Velutreck.exe");
+    HWND window = nullptr;
+    ASSERT_TRUE(Eventually([&] { return (window = velutreck.Window(L"Velutreck")) != nullptr; }));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(velutreck.EndsWithin(10000));
+}
+
+}  // namespace
+}  // namespace velutreck

@@ -1,0 +1,100 @@
+// The real file system through UTF-8 paths, in a folder of the test's own with a name outside the
+// ANSI code page.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "base/failure.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/windows_api.h"
+
+namespace velutreck {
+namespace {
+
+class Win32Files : public testing::Test {
+protected:
+    void SetUp() override {
+        folderPath = std::filesystem::temp_directory_path() / L"Velutreck Dateien \u00C4\u03A9";
+        std::filesystem::remove_all(folderPath);
+        std::filesystem::create_directories(folderPath);
+        folder = Narrow(folderPath.wstring());
+    }
+    void TearDown() override {
+        for (const auto& entry : std::filesystem::directory_iterator(folderPath)) {
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        std::filesystem::remove_all(folderPath);
+    }
+
+    std::filesystem::path folderPath;
+    std::string folder;
+    Win32FileSystem files;
+};
+
+FailureKind KindThrownBy(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.Kind();
+    }
+    ADD_FAILURE() << "nothing was thrown";
+    return FailureKind::Control;
+}
+
+TEST_F(Win32Files, FilesAndFoldersAreToldApart) {
+    const std::string file = folder + "\\~TmpVelutreck.nrg";
+    files.WriteFile(file, "image");
+
+    EXPECT_TRUE(files.FileExists(file));
+    EXPECT_FALSE(files.FolderExists(file));
+    EXPECT_TRUE(files.FolderExists(folder));
+    EXPECT_TRUE(files.FolderExists(folder + "\\"));
+    EXPECT_FALSE(files.FileExists(folder));
+    EXPECT_TRUE(files.FolderExists("C:\\"));
+    EXPECT_FALSE(files.FileExists(folder + "\\missing.nrg"));
+    EXPECT_FALSE(files.FolderExists(folder + "\\missing"));
+    EXPECT_FALSE(files.FileExists(folder + "\\*.nrg"));
+    EXPECT_FALSE(files.FileExists(""));
+}
+
+TEST_F(Win32Files, WritingAndReadingKeepEveryByteAndAShorterWriteReplacesTheWhole) {
+    const std::string file = folder + "\\Caf\xC3\xA9.bin";
+    const std::string bytes("line\r\nzero\0byte\xFF\x80 end", 20);
+    files.WriteFile(file, bytes);
+    EXPECT_EQ(files.ReadFile(file), bytes);
+
+    files.WriteFile(file, "ab");
+    EXPECT_EQ(files.ReadFile(file), "ab");
+    files.WriteFile(file, "");
+    EXPECT_EQ(files.ReadFile(file), "");
+
+    EXPECT_EQ(files.ReadFile(folder + "\\missing.bin"), std::nullopt);
+    EXPECT_EQ(KindThrownBy([&] { files.WriteFile(folder + "\\missing\\x.bin", "x"); }), FailureKind::FileSystem);
+}
+
+TEST_F(Win32Files, DeletingIsNotForcedAndAFileThatStaysIsReported) {
+    const std::string plain = folder + "\\plain.nrg";
+    files.WriteFile(plain, "x");
+    files.DeleteFile(plain);
+    EXPECT_FALSE(files.FileExists(plain));
+    EXPECT_EQ(KindThrownBy([&] { files.DeleteFile(plain); }), FailureKind::FileSystem);
+
+    const std::string readOnly = folder + "\\read-only.nrg";
+    files.WriteFile(readOnly, "x");
+    SetFileAttributesW(Widen(readOnly).c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(KindThrownBy([&] { files.DeleteFile(readOnly); }), FailureKind::FileSystem);
+    EXPECT_TRUE(files.FileExists(readOnly));
+
+    // As ImageDrive holds a mounted image.
+    const std::string held = folder + "\\held.nrg";
+    files.WriteFile(held, "x");
+    HANDLE handle = CreateFileW(Widen(held).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(KindThrownBy([&] { files.DeleteFile(held); }), FailureKind::FileSystem);
+    CloseHandle(handle);
+    EXPECT_TRUE(files.FileExists(held));
+}
+
+}  // namespace
+}  // namespace velutreck
