@@ -6,7 +6,7 @@
 #include "app/path_pickers.h"
 #include "app/settings.h"
 #include "app/settings_tab_rules.h"
-#include "app/tip_layout.h"
+#include "platform/tip_layout.h"
 #include "base/file_in_folder.h"
 #include "base/product.h"
 #include "engine/naming_options.h"

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "app/tip_layout.h"
+#include "platform/tip_layout.h"
 #include "platform/win32/windows_api.h"
 
 namespace velutreck {

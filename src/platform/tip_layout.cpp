@@ -1,4 +1,4 @@
-#include "app/tip_layout.h"
+#include "platform/tip_layout.h"
 
 namespace velutreck {
 
