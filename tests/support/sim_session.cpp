@@ -36,6 +36,23 @@ void SimSession::AddFiles(const std::vector<std::string>& paths) {
     form.TrackListCommand_Click(TrackListCommand::Add);
 }
 
+void SimSession::AddTypicalList() {
+    controls.chkAutoBreak.SetValue(0);
+    AddFiles({typical_job::A, typical_job::B});
+    controls.chkAutoBreak.SetValue(1);
+    AddFiles({typical_job::C});
+}
+
+std::vector<std::string> SourcesOn(const MiniDisc& disc) {
+    std::vector<std::string> sources;
+    for (const DiscGroup& group : disc.groups) {
+        for (const DiscTrack& track : group.tracks) {
+            sources.push_back(track.source);
+        }
+    }
+    return sources;
+}
+
 void SimSession::PressStartStop() { form.btnStartStop_Click(); }
 
 // A new enabled period starts its own chain of ticks; a tick still scheduled from an earlier

@@ -19,6 +19,18 @@
 
 namespace velutreck {
 
+// The list of the typical job: [A, B, "---Break---", C], two groups.
+namespace typical_job {
+inline const std::string A = "C:\\Music\\A.mp3";
+inline const std::string B = "C:\\Music\\B.mp3";
+inline const std::string C = "C:\\Music\\C.mp3";
+}  // namespace typical_job
+
+inline constexpr std::int64_t Hour = 3600 * 1000;
+
+// The source file of every track on the disc, in disc order.
+std::vector<std::string> SourcesOn(const MiniDisc& disc);
+
 class SimSession {
 public:
     static constexpr std::int64_t TickMs = 1000;
@@ -32,6 +44,8 @@ public:
     void Load();
     // Adds files through the Add dialog, as one batch chosen in the dialog.
     void AddFiles(const std::vector<std::string>& paths);
+    // Two batches, the second after an automatic break: the typical job's list.
+    void AddTypicalList();
     void PressStartStop();
     void RunFor(std::int64_t milliseconds);
     // Runs the clock tick by tick until done() holds; false when the limit came first.

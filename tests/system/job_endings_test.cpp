@@ -8,9 +8,8 @@
 namespace velutreck {
 namespace {
 
-constexpr std::int64_t Hour = 3600 * 1000;
-const std::string A = "C:\\Music\\A.mp3";
-const std::string C = "C:\\Music\\C.mp3";
+using typical_job::A;
+using typical_job::C;
 const std::string TempImage = "C:\\~TmpVelutreck.nrg";
 
 bool WindowIsIdle(const SimSession& session) {

@@ -11,10 +11,9 @@
 namespace velutreck {
 namespace {
 
-constexpr std::int64_t Hour = 3600 * 1000;
-const std::string A = "C:\\Music\\A.mp3";
-const std::string B = "C:\\Music\\B.mp3";
-const std::string C = "C:\\Music\\C.mp3";
+using typical_job::A;
+using typical_job::B;
+using typical_job::C;
 
 // The files whose paths were typed into Nero's add-file prompt.
 std::set<std::string> HandedToNero(const SimSession& session) {
@@ -36,25 +35,12 @@ std::vector<std::string> FilesIn(const std::vector<std::string>& entries) {
     return files;
 }
 
-std::vector<std::string> SourcesOn(const MiniDisc& disc) {
-    std::vector<std::string> sources;
-    for (const DiscGroup& group : disc.groups) {
-        for (const DiscTrack& track : group.tracks) {
-            sources.push_back(track.source);
-        }
-    }
-    return sources;
-}
-
 TEST(StopAndRestart, StopInEveryStateFreezesTheJobAndTheNextStartRecordsWhatIsLeft) {
     for (int state = 1; state <= 26; ++state) {
         SCOPED_TRACE("stopped in state " + std::to_string(state));
         SimSession session;
         session.Load();
-        session.controls.chkAutoBreak.SetValue(0);
-        session.AddFiles({A, B});
-        session.controls.chkAutoBreak.SetValue(1);
-        session.AddFiles({C});
+        session.AddTypicalList();
         session.PressStartStop();
         // Into the state, and one tick further (into its wait, or on to the next state) but for the
         // last state, whose tick ends the job.

@@ -10,29 +10,16 @@
 namespace velutreck {
 namespace {
 
-using standard_desktop::MusicFiles;
+using typical_job::A;
+using typical_job::B;
+using typical_job::C;
 
-constexpr std::int64_t Hour = 3600 * 1000;
-
-const std::string A = "C:\\Music\\A.mp3";
-const std::string B = "C:\\Music\\B.mp3";
-const std::string C = "C:\\Music\\C.mp3";
-
-std::vector<std::string> SourcesOf(const DiscGroup& group) {
-    std::vector<std::string> sources;
-    for (const auto& track : group.tracks) {
-        sources.push_back(track.source);
-    }
-    return sources;
-}
+std::vector<std::string> SourcesOf(const DiscGroup& group) { return SourcesOn(MiniDisc{"", {group}}); }
 
 TEST(TypicalJob, TwoGroupsAreErasedRecordedAndNamedInListOrder) {
     SimSession session;
     session.Load();
-    session.controls.chkAutoBreak.SetValue(0);
-    session.AddFiles({A, B});
-    session.controls.chkAutoBreak.SetValue(1);
-    session.AddFiles({C});
+    session.AddTypicalList();
     ASSERT_EQ(session.ListEntries(), (std::vector<std::string>{A, B, "---Break---", C}));
 
     session.PressStartStop();
@@ -98,10 +85,7 @@ TEST(TypicalJob, LettersOnlyAndTheNameLengthShapeTheTypedNames) {
 TEST(TypicalJob, ADefaultJobTakesExactlyThePrescribedWaits) {
     SimSession session;
     session.Load();
-    session.controls.chkAutoBreak.SetValue(0);
-    session.AddFiles({A, B});
-    session.controls.chkAutoBreak.SetValue(1);
-    session.AddFiles({C});
+    session.AddTypicalList();
     const std::int64_t start = session.Now();
     session.PressStartStop();
     ASSERT_TRUE(session.RunUntilIdle(Hour));

@@ -8,8 +8,6 @@
 namespace velutreck {
 namespace {
 
-constexpr std::int64_t Hour = 3600 * 1000;
-
 int TicksIn(const SimSession& session, int state) {
     int ticks = 0;
     for (int tickState : session.TickStates()) {
