@@ -17,10 +17,10 @@
 namespace velutreck {
 
 // A window with its children; the window text doubles as the name tests look it up by.
-struct WindowSpec {
+struct WindowShape {
     std::string className;
     std::string text;
-    std::vector<WindowSpec> children;
+    std::vector<WindowShape> children;
 };
 
 // What the structure programs received: "<window text> <message name>" per posted message.
@@ -30,7 +30,7 @@ using MessageLog = std::vector<std::string>;
 // the clicked window the focus and WM_CLOSE removes a top-level window, as a real program would.
 class StructureProgram : public StandIn {
 public:
-    StructureProgram(std::vector<WindowSpec> windows, std::uint32_t delayMs, std::shared_ptr<MessageLog> log)
+    StructureProgram(std::vector<WindowShape> windows, std::uint32_t delayMs, std::shared_ptr<MessageLog> log)
         : windows_(std::move(windows)), delayMs_(delayMs), log_(std::move(log)) {}
 
     void Start(StandInHost& host, const std::string&) override {
@@ -61,15 +61,15 @@ private:
         }
         host_->GiveFocus(top);
     }
-    WindowHandle Add(WindowHandle parent, const WindowSpec& spec) {
-        const WindowHandle window = host_->AddWindow(parent, spec.className, spec.text);
-        for (const WindowSpec& child : spec.children) {
+    WindowHandle Add(WindowHandle parent, const WindowShape& shape) {
+        const WindowHandle window = host_->AddWindow(parent, shape.className, shape.text);
+        for (const WindowShape& child : shape.children) {
             Add(window, child);
         }
         return window;
     }
 
-    std::vector<WindowSpec> windows_;
+    std::vector<WindowShape> windows_;
     std::uint32_t delayMs_;
     std::shared_ptr<MessageLog> log_;
     StandInHost* host_ = nullptr;
@@ -79,13 +79,13 @@ private:
 class DriverTest : public ::testing::Test {
 protected:
     // Installs a structure program at the path; it runs once started.
-    void Install(const std::string& path, std::vector<WindowSpec> windows, std::uint32_t delayMs = 0) {
+    void Install(const std::string& path, std::vector<WindowShape> windows, std::uint32_t delayMs = 0) {
         desktop.InstallProgram(path, [windows, delayMs, log = received] {
             return std::make_unique<StructureProgram>(windows, delayMs, log);
         });
     }
     // Starts a program that shows the windows, and starts the record after it.
-    void Show(std::vector<WindowSpec> windows) {
+    void Show(std::vector<WindowShape> windows) {
         const std::string path = "C:\\Programs\\Structure" + std::to_string(++shown_) + ".exe";
         Install(path, std::move(windows));
         desktop.StartProgram(path);

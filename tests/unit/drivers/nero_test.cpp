@@ -10,8 +10,8 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-WindowSpec NeroWindow(bool completed = false, const std::string& title = "Nero - Burning Rom") {
-    WindowSpec nero{"NeroMain", title, {{"Static", "Writing", {}}}};
+WindowShape NeroWindow(bool completed = false, const std::string& title = "Nero - Burning Rom") {
+    WindowShape nero{"NeroMain", title, {{"Static", "Writing", {}}}};
     if (completed) {
         nero.children.push_back({"Static", "Burn process completed successfully", {}});
     }

@@ -12,8 +12,8 @@ using Lines = std::vector<std::string>;
 
 // Simple Burner's main window. Statics, panels and the box are interleaved, and the first panel
 // has controls of its own, so that a lookup that takes the wrong one shows.
-WindowSpec MainWindow(bool withComboBox = true, int statics = 4) {
-    WindowSpec main{"NetMDSB", "Net MD Simple Burner", {}};
+WindowShape MainWindow(bool withComboBox = true, int statics = 4) {
+    WindowShape main{"NetMDSB", "Net MD Simple Burner", {}};
     for (int n = 1; n <= statics; ++n) {
         main.children.push_back({"Static", "Static " + std::to_string(n), {}});
         if (n == 1) {

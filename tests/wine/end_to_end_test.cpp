@@ -1,0 +1,122 @@
+// The whole job as a user runs it: the real Velutreck.exe, files chosen in the real open-file
+// dialog in two batches, Start, OK at the checklist, and then nothing but watching, while Velutreck
+// drives the hosted stand-ins of Nero, ImageDrive and Simple Burner through their windows. What
+// counts is what the MiniDisc holds at the end, and what Velutreck leaves behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "install_stand_ins.h"
+#include "operator/job_screenshots.h"
+#include "operator/job_watch.h"
+#include "operator/open_dialog.h"
+#include "operator/operator_actions.h"
+#include "operator/sample_files.h"
+#include "platform/win32/wide_text.h"
+#include "support/prescribed_waits.h"
+#include "window_test_support.h"
+
+namespace velutreck {
+namespace {
+
+using namespace operating;
+using windowtest::StoreSetting;
+
+const std::string Marker = "---Break---";
+
+std::string TestFolder() {
+    wchar_t temp[MAX_PATH + 1] = {};
+    return Narrow(std::wstring(temp, GetTempPathW(MAX_PATH + 1, temp))) + "VelutreckEndToEnd";
+}
+
+bool Exists(const std::string& path) { return std::filesystem::exists(std::filesystem::path(Widen(path))); }
+
+class EndToEnd : public testing::Test {
+protected:
+    EndToEnd() {
+        std::filesystem::remove_all(std::filesystem::path(Widen(folder_)));
+        standintest::InstallStandIns();
+        windowtest::DeleteStoredSettings();
+    }
+    ~EndToEnd() override {
+        standintest::EndStandIns();
+        windowtest::DeleteStoredSettings();
+    }
+
+    // Short waits, but each longer than what the stand-ins take at ten times their speed.
+    void StoreJobSettings() {
+        StoreSetting("GeneralShortPause", "1");
+        StoreSetting("GeneralLongPause", "1");
+        StoreSetting("SimpleBurnerPause", "1");
+        StoreSetting("AudioProject", project_);
+        StoreSetting("TempFolder", tempFolder_);
+    }
+
+    void Shoot(const std::string& step) {
+        EXPECT_TRUE(ShootScreen(StepShotPath(ScreenshotsFolder(), L"e2e", shots_++, step))) << "no screenshot of " << step;
+    }
+
+    const std::string folder_ = TestFolder();
+    const std::string first_ = folder_ + "\\Music\\Live at Home";
+    const std::string second_ = folder_ + "\\Music\\Encore";
+    const std::string project_ = folder_ + "\\Empty.nra";
+    const std::string tempFolder_ = folder_ + "\\Temp\\";
+    std::size_t shots_ = 0;
+};
+
+TEST_F(EndToEnd, TwoBatchesChosenInTheAddDialogEndAsTwoNamedGroupsOnAnErasedDisc) {
+    StandInState state = standintest::UseStandInState(folder_ + "\\state", 10);
+    state.WriteDisc(MiniDisc{.title = "Old", .groups = {{.title = "Old", .tracks = {{"Old", "old.wav", "LP2"}}}}});
+    WriteBytes(first_ + "\\Alpha One.wav", ToneWave(400, 440));
+    WriteBytes(first_ + "\\Bravo (Live).wav", ToneWave(300, 550));
+    WriteBytes(second_ + "\\Charlie.wav", ToneWave(200, 660));
+    WriteBytes(project_, "");
+    std::filesystem::create_directories(std::filesystem::path(Widen(tempFolder_)));
+    StoreJobSettings();
+
+    const windowtest::VelutreckProcess velutreck;
+    const HWND window = velutreck.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    TypeInto(window, ControlId::txtDiscName, "Mix (2003) +5%");
+    AddFiles(window, first_, {"Alpha One.wav", "Bravo (Live).wav"});
+    AddFiles(window, second_, {"Charlie.wav"});
+    const std::vector<std::string> list = ListEntries(window);
+    ASSERT_EQ(list, (std::vector<std::string>{Marker, first_ + "\\Alpha One.wav", first_ + "\\Bravo (Live).wav",
+                                              Marker, second_ + "\\Charlie.wav"}));
+    Shoot("list");
+
+    const PrescribedWaits prescribed = PrescribedJobWaits(ShapeOfList(list, true, true), JobTunings{1, 1, "1"});
+    const ULONGLONG start = GetTickCount64();
+    Press(window, ControlId::btnStartStop);
+    ASSERT_TRUE(windowtest::Eventually([&] { return OpenMessageBox(window) != nullptr; })) << "no checklist";
+    Shoot("checklist");
+    EXPECT_EQ(AnswerMessageBox(window, Answer::Ok, 5000).rfind("Before continuing, please...", 0), 0u);
+    const JobWatch watch = WatchJob(window, static_cast<DWORD>(prescribed.TotalMs()) + 60000,
+                                    [&](std::size_t, const std::string& caption) { Shoot(caption); });
+    const ULONGLONG took = GetTickCount64() - start;
+    ASSERT_TRUE(watch.ended) << "last step: " << watch.captions.back() << "; message: " << watch.message.value_or("");
+    // The job keeps every wait it prescribes, and the polls found the stand-ins done in time.
+    EXPECT_GE(took, static_cast<ULONGLONG>(prescribed.TotalMs()));
+    EXPECT_EQ(watch.captions.back(), "Velutreck");
+
+    const MiniDisc disc = state.ReadDisc();
+    const MiniDisc expected{
+        .title = "Mix (2003) +5%",
+        .groups = {{.title = "AlphaOne",
+                    .tracks = {{"AlphaOne", list[1], "LP4"}, {"BravoLive", list[2], "LP4"}}},
+                   {.title = "Charlie", .tracks = {{"Charlie", list[4], "LP4"}}}}};
+    EXPECT_EQ(disc, expected) << DiscReport(disc);
+
+    EXPECT_TRUE(ListEntries(window).empty());
+    EXPECT_EQ(CaptionOf(ControlOf(window, ControlId::btnStartStop)), "&Start");
+    EXPECT_FALSE(Exists(tempFolder_ + "~TmpVelutreck.nrg"));
+    EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(Widen(tempFolder_))));
+    EXPECT_EQ(std::filesystem::file_size(std::filesystem::path(Widen(project_))), 0u) << "Nero saved the project";
+    const std::string log = state.ReadLog();
+    for (const char* trouble : {"stray", "failed", "cannot"}) {
+        EXPECT_EQ(log.find(trouble), std::string::npos) << log;
+    }
+}
+
+}  // namespace
+}  // namespace velutreck
