@@ -53,7 +53,8 @@ protected:
     }
 
     void Shoot(const std::string& step) {
-        EXPECT_TRUE(ShootScreen(StepShotPath(ScreenshotsFolder(), L"e2e", shots_++, step))) << "no screenshot of " << step;
+        const std::wstring path = StepShotPath(ScreenshotsFolder(), L"e2e", shots_++, step);
+        EXPECT_TRUE(ShootScreen(path)) << "no screenshot of " << step;
     }
 
     const std::string folder_ = TestFolder();
@@ -116,6 +117,29 @@ TEST_F(EndToEnd, TwoBatchesChosenInTheAddDialogEndAsTwoNamedGroupsOnAnErasedDisc
     for (const char* trouble : {"stray", "failed", "cannot"}) {
         EXPECT_EQ(log.find(trouble), std::string::npos) << log;
     }
+}
+
+TEST_F(EndToEnd, AJobWithoutAnAudioProjectStopsAtThePathCheckBeforeAnyProgramIsTouched) {
+    StandInState state = standintest::UseStandInState(folder_ + "\\state", 10);
+    WriteBytes(second_ + "\\Charlie.wav", ToneWave(200, 660));
+
+    const windowtest::VelutreckProcess velutreck;
+    const HWND window = velutreck.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    AddFiles(window, second_, {"Charlie.wav"});
+    Press(window, ControlId::btnStartStop);
+    AnswerMessageBox(window, Answer::Ok, 15000);
+    const JobWatch watch = WatchJob(window, 15000, nullptr);
+    ASSERT_FALSE(watch.ended);
+    EXPECT_EQ(watch.message, "Error: (not specified) does not exist.");
+
+    EXPECT_EQ(AnswerMessageBox(window, Answer::Ok, 5000), "Error: (not specified) does not exist.");
+    const HWND runButton = ControlOf(window, ControlId::btnStartStop);
+    ASSERT_TRUE(windowtest::Eventually([&] { return CaptionOf(runButton) == "&Start"; }));
+    EXPECT_EQ(CaptionOf(window), "Starting - Velutreck");
+    EXPECT_EQ(ListEntries(window), (std::vector<std::string>{second_ + "\\Charlie.wav"}));
+    EXPECT_EQ(state.ReadDrive(), VirtualDrive()) << "ImageDrive was started";
+    EXPECT_EQ(state.ReadLog(), "");
 }
 
 }  // namespace

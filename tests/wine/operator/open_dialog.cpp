@@ -84,21 +84,24 @@ void AddFiles(HWND mainWindow, const std::string& folder, const std::vector<std:
     const HWND field = FileNameField(dialog);
     FocusControl(dialog, field);
 
-    TypeText(folder);
+    ReplaceFocusedText(folder);
     TypeKey(NamedKey::Enter);
-    // Having gone to the folder, the dialog empties the field for the names.
-    if (!windowtest::Eventually([&] { return windowtest::TextOf(field).empty(); }, DialogTimeoutMs) ||
-        !IsWindow(dialog)) {
-        throw std::runtime_error("The file dialog did not go to the folder " + folder + ".");
-    }
-    TypeText(NamesToType(names));
+    // The dialog has gone to the folder once it has taken the Enter. It may leave the path in the
+    // field, selected, so the names replace whatever the field holds.
+    ReplaceFocusedText(NamesToType(names));
     TypeKey(NamedKey::Enter);
     if (!windowtest::Eventually([&] { return !IsWindow(dialog); }, DialogTimeoutMs)) {
-        throw std::runtime_error("The file dialog did not take the names " + NamesToType(names) + ".");
+        throw std::runtime_error("The file dialog did not take the names " + NamesToType(names) + " in " + folder +
+                                 "; its file name reads \"" + windowtest::TextOf(field) + "\".");
     }
-    if (!windowtest::Eventually([&] { return ListEntries(mainWindow).size() >= before + names.size(); },
-                                DialogTimeoutMs)) {
-        throw std::runtime_error("The chosen files did not reach the track list.");
+    std::vector<std::string> entries;
+    const bool grown = windowtest::Eventually(
+        [&] { return (entries = ListEntries(mainWindow)).size() >= before + names.size(); }, DialogTimeoutMs);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string expected = folder + "\\" + names[i];
+        if (!grown || entries[entries.size() - names.size() + i] != expected) {
+            throw std::runtime_error("The track list did not get " + expected + " from the file dialog.");
+        }
     }
 }
 

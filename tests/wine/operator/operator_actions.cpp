@@ -26,13 +26,7 @@ struct BoxSearch {
     HWND found;
 };
 
-void Type(const KeySequence& keys) {
-    try {
-        Win32Desktop().InjectKeys(keys, true);
-    } catch (const std::exception& failure) {
-        throw std::runtime_error(failure.what());
-    }
-}
+void Type(const KeySequence& keys) { Win32Desktop().InjectKeys(keys, true); }
 
 }  // namespace
 
@@ -70,11 +64,7 @@ HWND ControlOf(HWND mainWindow, ControlId id) {
 void Press(HWND mainWindow, ControlId id) { PostMessageW(ControlOf(mainWindow, id), BM_CLICK, 0, 0); }
 
 void FocusControl(HWND topLevel, HWND control) {
-    try {
-        BringToForeground(topLevel);
-    } catch (const std::exception& failure) {
-        throw std::runtime_error(failure.what());
-    }
+    BringToForeground(topLevel);
     const DWORD thread = GetWindowThreadProcessId(topLevel, nullptr);
     if (windowtest::FocusOf(thread) != control) {
         // A dialog moves its own focus on request, as the Tab key would.
@@ -97,12 +87,16 @@ void TypeText(const std::string& text) {
 
 void TypeKey(NamedKey key, bool shift) { Type(KeySequence{"a key", {KeyStroke{.key = key, .shift = shift}}}); }
 
-void TypeInto(HWND mainWindow, ControlId id, const std::string& text) {
-    const HWND box = ControlOf(mainWindow, id);
-    FocusControl(mainWindow, box);
+void ReplaceFocusedText(const std::string& text) {
     TypeKey(NamedKey::Home);
     TypeKey(NamedKey::End, true);
     TypeText(text);
+}
+
+void TypeInto(HWND mainWindow, ControlId id, const std::string& text) {
+    const HWND box = ControlOf(mainWindow, id);
+    FocusControl(mainWindow, box);
+    ReplaceFocusedText(text);
     if (windowtest::TextOf(box) != text) {
         throw std::runtime_error("The text box shows \"" + windowtest::TextOf(box) + "\" instead of \"" + text + "\".");
     }

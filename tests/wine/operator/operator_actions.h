@@ -2,7 +2,8 @@
 // into its text boxes, answer its message boxes and read its caption and track list. The end-to-end
 // test, scripts/demo and scripts/bench-job drive the real Velutreck.exe through these. Buttons are
 // pressed with BM_CLICK on the control of the stable ControlId; keys are typed with the program's
-// own injector, so they go where a user's keys would go. Failures throw std::runtime_error.
+// own injector, so they go where a user's keys would go. Failures throw std::runtime_error (the
+// program's own Failure among them).
 #pragma once
 
 #include <optional>
@@ -32,7 +33,9 @@ void FocusControl(HWND topLevel, HWND control);
 // keys: text character by character, or one key, with Shift held when asked.
 void TypeText(const std::string& text);
 void TypeKey(NamedKey key, bool shift = false);
-// Clicks the text box, selects what it holds and types the text over it.
+// Selects what the focused text field holds (Home, Shift+End) and types the text over it.
+void ReplaceFocusedText(const std::string& text);
+// Focuses the text box of the main window and replaces what it holds.
 void TypeInto(HWND mainWindow, ControlId id, const std::string& text);
 
 // Velutreck's open message box (a "#32770" titled "Velutreck"), or null.
