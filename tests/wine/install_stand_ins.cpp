@@ -6,8 +6,8 @@
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
-#include "standin_host/stand_in_speed.h"
-#include "standin_host/virtual_drive_keeper.h"
+#include "platform/win32/standin_host/stand_in_speed.h"
+#include "platform/win32/standin_host/virtual_drive_keeper.h"
 #include "window_test_support.h"
 
 #include <tlhelp32.h>

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "standin_host/stand_in_state.h"
+#include "platform/win32/standin_host/stand_in_state.h"
 
 namespace velutreck::standintest {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "standin_host/key_message_reader.h"
+#include "platform/win32/standin_host/key_message_reader.h"
 
 namespace velutreck {
 namespace {

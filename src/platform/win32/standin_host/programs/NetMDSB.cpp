@@ -1,9 +1,9 @@
 // Sony NetMD Simple Burner's stand-in as a Windows program, for the tests under Wine: its
 // windows are real, its MiniDisc lives in the shared stand-in state.
 #include "platform/sim/standins/simple_burner_stand_in.h"
-#include "standin_host/program_arguments.h"
-#include "standin_host/stand_in_speed.h"
-#include "standin_host/windows_stand_in_host.h"
+#include "platform/win32/standin_host/program_arguments.h"
+#include "platform/win32/standin_host/stand_in_speed.h"
+#include "platform/win32/standin_host/windows_stand_in_host.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace velutreck;

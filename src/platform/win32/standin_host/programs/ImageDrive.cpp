@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "platform/sim/standins/image_drive_stand_in.h"
-#include "standin_host/program_arguments.h"
-#include "standin_host/stand_in_speed.h"
-#include "standin_host/virtual_drive_keeper.h"
-#include "standin_host/windows_stand_in_host.h"
+#include "platform/win32/standin_host/program_arguments.h"
+#include "platform/win32/standin_host/stand_in_speed.h"
+#include "platform/win32/standin_host/virtual_drive_keeper.h"
+#include "platform/win32/standin_host/windows_stand_in_host.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace velutreck;

@@ -1,9 +1,9 @@
 // Nero Burning ROM's stand-in as a Windows program, for the tests under Wine. The shell starts it
 // for an audio project (.nra) with the project's path, in quotes, as its argument.
 #include "platform/sim/standins/nero_stand_in.h"
-#include "standin_host/program_arguments.h"
-#include "standin_host/stand_in_speed.h"
-#include "standin_host/windows_stand_in_host.h"
+#include "platform/win32/standin_host/program_arguments.h"
+#include "platform/win32/standin_host/stand_in_speed.h"
+#include "platform/win32/standin_host/windows_stand_in_host.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace velutreck;
