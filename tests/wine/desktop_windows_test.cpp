@@ -1,6 +1,8 @@
 // Finding, activating, starting and closing other programs' windows for real.
 #include <gtest/gtest.h>
 
+#include "support/thrown_failure.h"
+
 #include <filesystem>
 
 #include "base/failure.h"
@@ -11,16 +13,6 @@ namespace velutreck {
 namespace {
 
 bool IsForeground(const KeyCaptureWindow& window) { return GetForegroundWindow() == window.Window(); }
-
-FailureKind KindThrownBy(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.Kind();
-    }
-    ADD_FAILURE() << "nothing was thrown";
-    return FailureKind::Control;
-}
 
 TEST(DesktopWindows, ActivationByTitleRestoresTheExactTitleFirstThenTakesAPrefixAndFailsWithoutEither) {
     const KeyCaptureWindow exact(L"Velutreck Probe Alpha");

@@ -4,6 +4,8 @@
 // tool per control.
 #include <gtest/gtest.h>
 
+#include "support/thrown_failure.h"
+
 #include <string>
 #include <vector>
 
@@ -31,16 +33,6 @@ std::vector<std::string> EntriesOf(const ListBox& list) {
         entries.push_back(list.Entry(i));
     }
     return entries;
-}
-
-FailureKind KindThrownBy(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.Kind();
-    }
-    ADD_FAILURE() << "nothing was thrown";
-    return FailureKind::Automation;
 }
 
 TEST_F(Win32Controls, TheTrackListKeepsItsSelectionOnTheSameEntryAsEntriesMoveAroundIt) {

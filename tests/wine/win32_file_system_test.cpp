@@ -2,6 +2,8 @@
 // ANSI code page.
 #include <gtest/gtest.h>
 
+#include "support/thrown_failure.h"
+
 #include <filesystem>
 
 #include "base/failure.h"
@@ -31,16 +33,6 @@ protected:
     std::string folder;
     Win32FileSystem files;
 };
-
-FailureKind KindThrownBy(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.Kind();
-    }
-    ADD_FAILURE() << "nothing was thrown";
-    return FailureKind::Control;
-}
 
 TEST_F(Win32Files, FilesAndFoldersAreToldApart) {
     const std::string file = folder + "\\~TmpVelutreck.nrg";
