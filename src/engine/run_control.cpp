@@ -72,6 +72,7 @@ void TransferEngine::ToggleRunControls() {
     for (Control* control : lockList) {
         control->SetEnabled(unlock);
     }
+    services_.desktop.KeepAwake(!unlock);
     NamingOptionsRule(controls_.chkErase, controls_.chkNameTracks, controls_.chkOnlyAlpha);
 }
 

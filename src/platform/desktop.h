@@ -40,20 +40,29 @@ public:
     virtual void PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                              std::uint32_t lParam) = 0;
     // Types the keys into the window that has the keyboard focus. A waited injection returns once
-    // that window has processed them. Throws an Automation failure when the keys would land in
-    // Velutreck's own window; nothing is typed then.
+    // that window has processed them. The keys are meant for the program that was last started or
+    // activated: while the window in front belongs to any other program (Velutreck's own window,
+    // a bystander that took the focus, no window at all) the injection throws an Automation
+    // failure and types nothing more. A program that stops taking keys ends a waited injection
+    // within a few seconds.
     virtual void InjectKeys(const KeySequence& keys, bool waited) = 0;
-    // Exact title first, then a title that begins with it. Throws when there is none.
+    // Exact title first, then a title that begins with it. Throws when there is none, when the
+    // program does not respond, and when the window (or one it owns) did not really come to the
+    // front. Success makes its program the one that keys are meant for.
     virtual void ActivateByTitle(const std::string& title) = 0;
-    // Throws while the program started under that task id has no window.
+    // Throws while the program started under that task id has no window, and as ActivateByTitle.
     virtual void ActivateByTask(TaskId task) = 0;
     // Starts a program from the command line exactly as typed (unquoted), in a normal window with
-    // the focus, without waiting for it. Throws when it cannot be started.
+    // the focus, without waiting for it. Throws when it cannot be started. The started program is
+    // the one that keys are meant for from now on.
     virtual TaskId StartProgram(const std::string& commandLine) = 0;
     // The shell's "open" verb, show mode 1, no working directory. The result is not reported.
     virtual void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) = 0;
-    // Blocks the calling thread; no window messages are handled meanwhile.
+    // Blocks the calling thread; no input is handled meanwhile.
     virtual void Pause(std::uint32_t milliseconds) = 0;
+    // Keeps the system and the display awake while a job runs (typed keys cannot reach a locked
+    // desktop), and lets them sleep again after it.
+    virtual void KeepAwake(bool awake) = 0;
 };
 
 }  // namespace velutreck

@@ -124,6 +124,8 @@ void SimDesktop::Pause(std::uint32_t milliseconds) {
     clock_.AdvanceBy(milliseconds);
 }
 
+void SimDesktop::KeepAwake(bool awake) { keptAwake_ = awake; }
+
 WindowHandle SimDesktop::CreateOwnWindow(const std::string& title) {
     if (ownWindow_ != 0) {
         throw std::logic_error("Velutreck's own window exists already");

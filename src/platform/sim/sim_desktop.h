@@ -38,6 +38,7 @@ public:
     TaskId StartProgram(const std::string& commandLine) override;
     void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
     void Pause(std::uint32_t milliseconds) override;
+    void KeepAwake(bool awake) override;
 
     // Velutreck's own main window, in the foreground. Keys are never typed into it: an injection
     // while the focus is there fails.
@@ -58,6 +59,8 @@ public:
     MiniDisc& Disc() { return disc_; }
     const VirtualDrive& Drive() const { return drive_; }
     bool TaskRunning(TaskId task) const;
+    // Whether Velutreck asks the system and the display to stay awake.
+    bool KeptAwake() const { return keptAwake_; }
     // The user ends every driven program that still runs, as the checklist before a job asks.
     void EndDrivenPrograms();
     // Adds a line to the transcript at the current time.
@@ -103,6 +106,7 @@ private:
     WindowHandle ownWindow_ = 0;
     std::deque<QueuedInput> queue_;
     std::uint64_t nextInjection_ = 1;
+    bool keptAwake_ = false;
 };
 
 }  // namespace velutreck

@@ -109,4 +109,9 @@ void Win32Desktop::ShellOpen(WindowHandle owner, const std::string& file, const 
 
 void Win32Desktop::Pause(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
+// The request belongs to this thread, the one that runs the job, and ends with it.
+void Win32Desktop::KeepAwake(bool awake) {
+    SetThreadExecutionState(awake ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED | ES_DISPLAY_REQUIRED : ES_CONTINUOUS);
+}
+
 }  // namespace velutreck

@@ -20,6 +20,7 @@ public:
     TaskId StartProgram(const std::string& commandLine) override;
     void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
     void Pause(std::uint32_t milliseconds) override;
+    void KeepAwake(bool awake) override;
 };
 
 }  // namespace velutreck

@@ -89,6 +89,7 @@ struct RecordingDesktop : Desktop {
     TaskId StartProgram(const std::string&) override { return 1; }
     void ShellOpen(WindowHandle, const std::string&, const std::string&) override {}
     void Pause(std::uint32_t milliseconds) override { pauses.push_back(milliseconds); }
+    void KeepAwake(bool) override {}
 };
 
 // Only GeneralShortPause is read by the shared steps.
