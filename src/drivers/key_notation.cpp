@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct NamedKeyEntry {
     std::string_view name;
     NamedKey key;
 };
+
+constexpr int MaxGroupDepth = 16;
 
 constexpr auto NamedKeys = std::to_array<NamedKeyEntry>({
     {"BACKSPACE", NamedKey::Backspace}, {"BS", NamedKey::Backspace}, {"BKSP", NamedKey::Backspace},
@@ -92,7 +95,13 @@ private:
             if (At(U')')) {
                 Refuse("it has an empty group \"()\"");
             }
+            // Each group is read one level deeper on the stack; no sequence the drivers send
+            // nests at all, so a deep one is refused before it can exhaust the stack.
+            if (++depth_ > MaxGroupDepth) {
+                Refuse("its groups are nested more than " + std::to_string(MaxGroupDepth) + " deep");
+            }
             ParseItems(now, true, out);
+            --depth_;
             ++pos_;
             return;
         }
@@ -220,6 +229,7 @@ private:
     const std::string& notation_;
     std::u32string text_;
     std::size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 }  // namespace

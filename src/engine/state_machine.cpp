@@ -183,24 +183,39 @@ void TransferEngine::RunChecklist() {
     AdvanceJobState();
 }
 
-// Takes the group at the top of the list: its names go to TrackNames, and its files go to Nero in
-// list order, each removed from the list once handed over. Nero keeps its files in the order they
-// were added, so handing them over first to last records them in the order the names are typed.
-// The marker behind the group stays.
+// Takes the group at the top of the list and hands its files to Nero from the last to the first:
+// Nero puts each added file above the one added before, so they end in list order. A file leaves
+// the list only once Nero has taken it. The list is the only record of the job, so the hand-over
+// stops at the first file Nero did not take (Nero not open yet, its window not in front): that
+// file and those above it stay for the next group or the next Start. Only the files handed over
+// get their names, so that the names typed at the end meet the tracks on the disc. The marker
+// behind the group stays.
 void TransferEngine::TakeNextGroup() {
     ListBox& list = controls_.lstAudioFiles;
-    Int16 last = -1;
-    Attempt([&] { last = GroupLastIndex(list); });
-    if (last < 0) {
-        return;
-    }
+    std::vector<std::string> group;
     Attempt([&] {
-        AppendGroupNames(trackNames_, list, last, controls_.chkOnlyAlpha.Value() != 0, hidden_.lengthOfNames);
+        for (Int16 index = 0, last = GroupLastIndex(list); index <= last; ++index) {
+            group.push_back(list.Entry(index));
+        }
     });
-    for (Int16 handedOver = 0; handedOver <= last; ++handedOver) {
-        Attempt([&] { NeroAddFile(drivers_, list.Entry(0)); });
-        Attempt([&] { list.Remove(0); });
+    std::size_t firstHandedOver = group.size();
+    while (firstHandedOver > 0) {
+        const std::size_t index = firstHandedOver - 1;
+        bool taken = false;
+        Attempt([&] {
+            NeroAddFile(drivers_, group[index]);
+            taken = true;
+        });
+        if (!taken) {
+            break;
+        }
+        Attempt([&] { list.Remove(static_cast<long long>(index)); });
+        firstHandedOver = index;
     }
+    const std::vector<std::string> handedOver(group.begin() + static_cast<std::ptrdiff_t>(firstHandedOver), group.end());
+    Attempt([&] {
+        AppendGroupNames(trackNames_, handedOver, controls_.chkOnlyAlpha.Value() != 0, hidden_.lengthOfNames);
+    });
 }
 
 void TransferEngine::FinishGroup() {

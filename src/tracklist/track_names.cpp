@@ -46,13 +46,13 @@ std::string MakeTrackName(std::string_view path, bool onlyAlpha, Int16 lengthOfN
     return FirstCharacters(name, lengthOfNames);
 }
 
-void AppendGroupNames(std::vector<std::string>& trackNames, const ListBox& list, Int16 lastIndex,
+void AppendGroupNames(std::vector<std::string>& trackNames, const std::vector<std::string>& files,
                       bool onlyAlpha, Int16 lengthOfNames) {
-    // Made in full before any is appended, so a failing read leaves TrackNames as it was.
+    // Made in full before any is appended, so a failure leaves TrackNames as it was.
     std::vector<std::string> names;
-    for (Int16 index = 0; index <= lastIndex; ++index) {
-        names.push_back(MakeTrackName(list.Entry(index), onlyAlpha, lengthOfNames));
-        if (index == 0) {
+    for (const std::string& file : files) {
+        names.push_back(MakeTrackName(file, onlyAlpha, lengthOfNames));
+        if (names.size() == 1) {
             names.push_back(names.front());
         }
     }

@@ -20,10 +20,10 @@ std::string KeepLettersOnly(std::string_view text);
 // lengthOfNames gives an empty name.
 std::string MakeTrackName(std::string_view path, bool onlyAlpha, Int16 lengthOfNames);
 
-// Appends the names of the group at entries 0..lastIndex: the first file's name twice (Simple
-// Burner shows a header row above each group), then the names of the other files in list order.
-// A lastIndex of -1 (no group) appends nothing.
-void AppendGroupNames(std::vector<std::string>& trackNames, const ListBox& list, Int16 lastIndex,
+// Appends the names of a group's files, given in list order: the first file's name twice (Simple
+// Burner shows a header row above each group), then the names of the other files. No files, no
+// names.
+void AppendGroupNames(std::vector<std::string>& trackNames, const std::vector<std::string>& files,
                       bool onlyAlpha, Int16 lengthOfNames);
 
 }  // namespace velutreck

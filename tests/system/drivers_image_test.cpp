@@ -31,11 +31,11 @@ protected:
     Lines ImageTracks() { return CdImageTracks(desktop->Files().ReadFile(TempImagePath(window.tempFolder)).value_or("")); }
 };
 
-TEST_F(NeroAndImageDrive, NerosImageHoldsTheGroupInTheOrderHandedOverAndNeroEndsWithoutSaving) {
+TEST_F(NeroAndImageDrive, NerosImageHoldsTheFilesHandedOverLastFirstInListOrderAndNeroEndsWithoutSaving) {
     const Lines& music = standard_desktop::MusicFiles();
     const auto project = desktop->Files().ReadFile(standard_desktop::AudioProject);
     WriteImage({music[2], music[0], music[1]});
-    EXPECT_EQ(ImageTracks(), (Lines{music[2], music[0], music[1]}));
+    EXPECT_EQ(ImageTracks(), (Lines{music[1], music[0], music[2]}));
     EXPECT_FALSE(Showing(NeroMainTitle));
     EXPECT_EQ(desktop->Files().ReadFile(standard_desktop::AudioProject), project);
     EXPECT_EQ(StrayKeys(), Lines{});

@@ -68,6 +68,7 @@ TEST(KeyNotation, RepeatCountsTypeTheKeyThatManyTimes) {
     ExpectStrokes("+{tab 2}", Strokes(2, Key(NamedKey::Tab, "+")));
     ExpectStrokes("{a 2}{} 2}a{ESC 0}", {Ch(U'a'), Ch(U'a'), Ch(U'}'), Ch(U'}'), Ch(U'a')});
     EXPECT_EQ(ParseKeys("{x 32767}").strokes.size(), 32767u);
+    EXPECT_EQ(ParseKeys(std::string(16, '(') + "a" + std::string(16, ')')).strokes.size(), 1u);
 }
 
 TEST(KeyNotation, RefusesABrokenSequenceAsAWholeAndQuotesIt) {
@@ -79,6 +80,8 @@ TEST(KeyNotation, RefusesABrokenSequenceAsAWholeAndQuotesIt) {
         "a+", "%", "(a^)", "+()", "()",                                        // nothing to hold over
         "++a", "^%^a", "%%(a)",                                                // modifier twice
         "{a x}", "{a -1}", "{a 32768}", "{a 3x}",                              // bad repeat counts
+        std::string(17, '(') + "a" + std::string(17, ')'),                    // nested too deep
+        std::string(100000, '(') + "a",                                        // would exhaust the stack
     };
     for (const std::string& notation : broken) {
         try {

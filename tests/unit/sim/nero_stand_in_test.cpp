@@ -44,7 +44,7 @@ protected:
     std::unique_ptr<SimDesktop> desktop = MakeStandardDesktop();
 };
 
-TEST_F(NeroStandInTest, NeroWritesTheFilesAddedInTheirOrderAndClosesWithoutSavingTheProject) {
+TEST_F(NeroStandInTest, NeroPutsEachAddedFileAboveTheLastAndClosesWithoutSavingTheProject) {
     ASSERT_NE(Main(), 0u);
     EXPECT_EQ(desktop->Windows().Focus(), Main());
     AddFile("C:\\Music\\B.mp3");
@@ -58,7 +58,7 @@ TEST_F(NeroStandInTest, NeroWritesTheFilesAddedInTheirOrderAndClosesWithoutSavin
     desktop->Clock().AdvanceBy(1);
     EXPECT_NE(Report(NeroCompletedText), 0u);
     EXPECT_EQ(CdImageTracks(*desktop->Files().ReadFile(Image)),
-              (std::vector<std::string>{"C:\\Music\\B.mp3", "C:\\Music\\A.mp3"}));
+              (std::vector<std::string>{"C:\\Music\\A.mp3", "C:\\Music\\B.mp3"}));
 
     TypeInto(NeroMainTitle, "~");
     EXPECT_EQ(Report(NeroCompletedText), 0u);

@@ -35,11 +35,9 @@ TEST(TrackNames, TakeTheWholeFileNameWithoutADotAndNothingForANegativeLength) {
 }
 
 TEST(TrackNames, OfAGroupNameItsFirstFileTwiceAfterTheEarlierGroups) {
-    MemoryListBox list;
-    Fill(list, {"C:\\A.mp3", "C:\\B.mp3", "C:\\C.mp3", Marker, "C:\\D.mp3"});
     Strings names{"earlier"};
-    AppendGroupNames(names, list, 2, false, 12);
-    AppendGroupNames(names, list, -1, false, 12);
+    AppendGroupNames(names, {"C:\\A.mp3", "C:\\B.mp3", "C:\\C.mp3"}, false, 12);
+    AppendGroupNames(names, {}, false, 12);
     EXPECT_EQ(names, (Strings{"earlier", "A", "A", "B", "C"}));
 }
 

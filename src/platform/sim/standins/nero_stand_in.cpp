@@ -122,7 +122,9 @@ void NeroStandIn::AddTypedFile() {
         host_->Note("Nero: cannot find the file \"" + path + "\"; nothing added");
         return;
     }
-    compilation_.push_back(path);
+    // Nero adds a file above the selected track and selects the new one; a fresh compilation has
+    // its empty top selected. So every file lands at the top.
+    compilation_.insert(compilation_.begin(), path);
     changed_ = true;
 }
 
