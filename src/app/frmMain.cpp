@@ -72,11 +72,20 @@ void frmMain::Form_Unload() {
     Guarded([&] { services_.bubbleTips.Remove(); });
 }
 
+// Stop must stop whatever the settings store does, so a save that fails is reported only after the
+// job has started or stopped. A job that starts uses the window's values, not the stored ones; the
+// checklist that follows the message still lets the user cancel it.
 void frmMain::btnStartStop_Click() {
-    Guarded([&] {
+    std::string saveFailure;
+    try {
         SaveSettings(services_.settings, SettingsOf(controls_.main), hidden_);
-        engine_.StartOrStop();
-    });
+    } catch (const std::exception& failure) {
+        saveFailure = failure.what();
+    }
+    Guarded([&] { engine_.StartOrStop(); });
+    if (!saveFailure.empty()) {
+        ShowError("Error: " + saveFailure);
+    }
 }
 
 void frmMain::tmrMaster_Timer() {

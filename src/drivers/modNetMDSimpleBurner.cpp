@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/failure.h"
 #include "drivers/modPublic.h"
 
 namespace velutreck {
@@ -63,7 +64,14 @@ void SimpleBurnerClose(const DriverContext& context) {
 }
 
 void SimpleBurnerSetCompression(const DriverContext& context) {
-    SendKeys(context, "{esc}");
+    // The Down key is posted and needs no focus: an Esc that could not be typed must not cost the
+    // recording its mode. Its failure is passed on once the mode is set.
+    std::optional<Failure> escapeFailed;
+    try {
+        SendKeys(context, "{esc}");
+    } catch (const Failure& failure) {
+        escapeFailed = failure;
+    }
     PauseGeneral(context);
     // Simple Burner starts at LP2, the first entry; LP4 is one entry below it.
     if (context.window.Compression() == 1) {
@@ -71,6 +79,9 @@ void SimpleBurnerSetCompression(const DriverContext& context) {
         if (box != 0) {
             PostDownKey(context, box);
         }
+    }
+    if (escapeFailed) {
+        throw *escapeFailed;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "engine/naming_options.h"
 #include "engine/transfer_engine.h"
 #include "tracklist/group_walk.h"
+#include "tracklist/missing_files.h"
 
 namespace velutreck {
 
@@ -87,16 +88,25 @@ void TransferEngine::CheckPaths() {
         {controls_.txtImageDrive, false},
         {controls_.txtSimpleBurner, false},
     }};
+    const auto refuse = [this](const std::string& message) {
+        ShowError(message);
+        controls_.tmrMaster.SetEnabled(false);
+        if (IsRunning()) {
+            ToggleRunControls();
+        }
+    };
     for (const PathCheck& check : checks) {
         const std::string path = check.box.Text();
         const bool exists = check.isFolder ? services_.files.FolderExists(path) : services_.files.FileExists(path);
         if (!exists) {
-            ShowError("Error: " + path + " does not exist.");
-            controls_.tmrMaster.SetEnabled(false);
-            if (IsRunning()) {
-                ToggleRunControls();
-            }
+            refuse("Error: " + path + " does not exist.");
         }
+    }
+    // A file that has gone would make Nero show an error box of its own, which would then take the
+    // keys meant for its next prompt.
+    const std::vector<std::string> missing = MissingFiles(controls_.lstAudioFiles, services_.files);
+    if (!missing.empty()) {
+        refuse(MissingFilesMessage(missing));
     }
 }
 

@@ -42,12 +42,15 @@ void SimDesktop::PostMessage(WindowHandle window, std::uint32_t message, std::ui
 
 void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     const std::string call = std::string(waited ? "Type(" : "Send(") + Quoted(keys.notation) + ")";
-    if (FocusIsOwn()) {
-        Note(call + " failed: " + OwnKeysRefused);
-        throw Failure(FailureKind::Automation, OwnKeysRefused + ": " + Quoted(keys.notation));
-    }
+    RefuseUnlessIntended(call, keys);
     Note(call);
     const std::uint64_t injection = nextInjection_++;
+    if (waited && hung_.contains(intended_)) {
+        queue_.push_back({.keys = keys.strokes, .injection = injection});
+        clock_.AdvanceBy(HungInjectionWaitMs);
+        Note(call + " gave up: the program is not responding");
+        throw Failure(FailureKind::Automation, "The program does not take the keys " + Quoted(keys.notation));
+    }
     if (waited) {
         // Whatever was posted or sent before is handled first, as a message loop would.
         DeliverQueuedInput();
@@ -81,8 +84,7 @@ void SimDesktop::ActivateByTitle(const std::string& title) {
         Note(call + " failed");
         throw Failure(FailureKind::Automation, "No window has the title " + Quoted(title));
     }
-    Note(call);
-    windows_.Activate(match);
+    ActivateWindow(call, match);
 }
 
 void SimDesktop::ActivateByTask(TaskId task) {
@@ -92,8 +94,50 @@ void SimDesktop::ActivateByTask(TaskId task) {
         Note(call + " failed");
         throw Failure(FailureKind::Automation, "Program " + std::to_string(task) + " has no window");
     }
+    ActivateWindow(call, windows.front());
+}
+
+void SimDesktop::ActivateWindow(const std::string& call, WindowHandle window) {
+    const std::string title = Quoted(windows_.Window(window).text);
+    if (hung_.contains(TaskOf(window))) {
+        Note(call + " failed: not responding");
+        throw Failure(FailureKind::Automation, title + " is not responding");
+    }
+    if (foregroundRefused_) {
+        Note(call + " failed: the foreground was refused");
+        throw Failure(FailureKind::Automation, title + " did not come to the front");
+    }
     Note(call);
-    windows_.Activate(windows.front());
+    windows_.Activate(window);
+    intended_ = TaskOf(window);
+}
+
+// Keys go to whatever has the focus, so they are typed only while a window of the program they
+// are meant for has it: never into Velutreck's own window, a bystander that took the focus, or
+// nowhere at all.
+void SimDesktop::RefuseUnlessIntended(const std::string& call, const KeySequence& keys) {
+    if (FocusIsOwn()) {
+        Note(call + " failed: " + OwnKeysRefused);
+        throw Failure(FailureKind::Automation, OwnKeysRefused + ": " + Quoted(keys.notation));
+    }
+    const WindowHandle focus = windows_.Focus();
+    if (focus == 0 || TaskOf(focus) != intended_) {
+        const std::string where = focus == 0 ? "no window" : Quoted(windows_.Window(focus).text);
+        Note(call + " failed: the focus is in " + where + ", not in the program the keys are meant for");
+        throw Failure(FailureKind::Automation, "The keys " + Quoted(keys.notation) + " were not typed: " + where +
+                                                   " has the focus");
+    }
+}
+
+void SimDesktop::SetHung(TaskId task, bool hung) {
+    if (hung) {
+        hung_.insert(task);
+        return;
+    }
+    hung_.erase(task);
+    // What waited for the program reaches it now, before anything that came later.
+    queue_.insert(queue_.begin(), heldBack_.begin(), heldBack_.end());
+    heldBack_.clear();
 }
 
 TaskId SimDesktop::StartProgram(const std::string& commandLine) {
@@ -105,6 +149,7 @@ TaskId SimDesktop::StartProgram(const std::string& commandLine) {
     }
     const TaskId task = NewTask(launch->program);
     Note(call + " = " + std::to_string(task));
+    intended_ = task;
     StartStandIn(task, *launch);
     return task;
 }

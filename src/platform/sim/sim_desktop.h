@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,16 @@ public:
     bool TaskRunning(TaskId task) const;
     // Whether Velutreck asks the system and the display to stay awake.
     bool KeptAwake() const { return keptAwake_; }
+    TaskId TaskOf(WindowHandle window) const { return windows_.Window(window).task; }
+
+    // A harsh desktop, on request. With the foreground refused, Windows keeps every other program
+    // from coming to the front: activations fail and the focus stays where it is.
+    void SetForegroundRefused(bool refused) { foregroundRefused_ = refused; }
+    // A hung program takes no input: what is posted or typed to it waits until it recovers, a
+    // waited injection gives up on it after a few seconds, and activating it fails.
+    void SetHung(TaskId task, bool hung);
+    // How long a waited injection waits for a program that takes none of its keys.
+    static constexpr std::uint32_t HungInjectionWaitMs = 5000;
     // The user ends every driven program that still runs, as the checklist before a job asks.
     void EndDrivenPrograms();
     // Adds a line to the transcript at the current time.
@@ -91,6 +102,9 @@ private:
     void DeliverMessage(const QueuedInput& input);
     StandIn* RunningStandIn(WindowHandle window);
     bool FocusIsOwn() const;
+    void ActivateWindow(const std::string& call, WindowHandle window);
+    void RefuseUnlessIntended(const std::string& call, const KeySequence& keys);
+    bool HeldBack(const QueuedInput& input) const;
     void WriteDrive(const VirtualDrive& drive);
 
     SimClock clock_;
@@ -107,6 +121,10 @@ private:
     std::deque<QueuedInput> queue_;
     std::uint64_t nextInjection_ = 1;
     bool keptAwake_ = false;
+    TaskId intended_ = 0;  // the program that keys are meant for: the one last started or activated
+    bool foregroundRefused_ = false;
+    std::set<TaskId> hung_;
+    std::deque<QueuedInput> heldBack_;  // input for hung programs, in order
 };
 
 }  // namespace velutreck

@@ -45,7 +45,9 @@ void SimDesktop::DeliverQueuedInput() {
     while (!queue_.empty()) {
         const QueuedInput input = std::move(queue_.front());
         queue_.pop_front();
-        if (input.window != 0) {
+        if (HeldBack(input)) {
+            heldBack_.push_back(input);
+        } else if (input.window != 0) {
             DeliverMessage(input);
         } else {
             DeliverKeys(input.keys, input.injection);
@@ -94,6 +96,12 @@ StandIn* SimDesktop::RunningStandIn(WindowHandle window) {
         return nullptr;
     }
     return task->second.standIn.get();
+}
+
+// Input for a hung program waits in its queue; keys go to the focus as they arrive.
+bool SimDesktop::HeldBack(const QueuedInput& input) const {
+    const WindowHandle target = input.window != 0 ? input.window : windows_.Focus();
+    return target != 0 && windows_.Exists(target) && hung_.contains(TaskOf(target));
 }
 
 bool SimDesktop::FocusIsOwn() const {

@@ -169,18 +169,26 @@ TEST_F(SimpleBurnerTest, TrackNamesFollowOneF2RowByRowAndArriveLiterally) {
               (Lines{"Home", "F2", "Intro", "Down", "Intro", "Down", "50% + {more}", "Down"}));
 }
 
-TEST_F(SimpleBurnerTest, KeysAreNeverTypedIntoVelutrecksOwnWindow) {
+TEST_F(SimpleBurnerTest, KeysAreNeverTypedIntoVelutrecksOwnWindowYetLp4IsSetAllTheSame) {
     desktop.CreateOwnWindow("Velutreck");
     window.discName = "Mix";
     window.trackNames = {"One"};
     Restart();
     EXPECT_THROW(SimpleBurnerNameDisc(context), Failure);
     EXPECT_THROW(SimpleBurnerNameTracks(context), Failure);
-    window.compression = 1;
-    EXPECT_THROW(SimpleBurnerSetCompression(context), Failure);
     EXPECT_EQ(Calls(), (Lines{"Type(\"{HOME}\") failed: Keys would be typed into Velutreck's own window",
-                              "Type(\"{HOME}\") failed: Keys would be typed into Velutreck's own window",
-                              "Send(\"{esc}\") failed: Keys would be typed into Velutreck's own window"}));
+                              "Type(\"{HOME}\") failed: Keys would be typed into Velutreck's own window"}));
+
+    // The Down key is posted to the box and needs no focus: a refused Esc does not cost LP4.
+    Show({MainWindow()});
+    desktop.ActivateByTitle("Velutreck");
+    window.compression = 1;
+    Restart();
+    EXPECT_THROW(SimpleBurnerSetCompression(context), Failure);
+    const WindowHandle box = Named("LP2");
+    EXPECT_EQ(Calls(), (Lines{"Send(\"{esc}\") failed: Keys would be typed into Velutreck's own window",
+                              "Pause(3000)", Post(box, "WM_KEYDOWN, 0x0028, 0x11500001"),
+                              Post(box, "WM_KEYUP, 0x0028, 0xD1500001")}));
     EXPECT_TRUE(desktop.TypedKeys(desktop.OwnWindow()).empty());
 }
 

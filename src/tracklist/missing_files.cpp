@@ -1,0 +1,44 @@
+#include "tracklist/missing_files.h"
+
+#include <algorithm>
+
+#include "tracklist/break_marker.h"
+
+namespace velutreck {
+
+namespace {
+
+constexpr std::size_t NamedAtMost = 3;
+
+}  // namespace
+
+std::vector<std::string> MissingFiles(const ListBox& list, const FileSystem& files) {
+    std::vector<std::string> missing;
+    for (Int16 index = 0; index < list.Count(); ++index) {
+        const std::string entry = list.Entry(index);
+        if (!IsBreakMarker(entry) && !files.FileExists(entry) &&
+            std::find(missing.begin(), missing.end(), entry) == missing.end()) {
+            missing.push_back(entry);
+        }
+    }
+    return missing;
+}
+
+std::string MissingFilesMessage(const std::vector<std::string>& missing) {
+    if (missing.size() == 1) {
+        return "Error: " + missing.front() + " does not exist.";
+    }
+    const std::size_t named = std::min(missing.size(), NamedAtMost);
+    const std::size_t more = missing.size() - named;
+    std::string text = "Error: ";
+    for (std::size_t i = 0; i < named; ++i) {
+        const bool last = i + 1 == named && more == 0;
+        text += (i == 0 ? "" : last ? " and " : ", ") + missing[i];
+    }
+    if (more > 0) {
+        text += " and " + std::to_string(more) + " more " + (more == 1 ? "file" : "files") + " of the list";
+    }
+    return text + " do not exist.";
+}
+
+}  // namespace velutreck
