@@ -1,5 +1,7 @@
 #include "platform/memory/memory_settings_store.h"
 
+#include "base/failure.h"
+
 namespace velutreck {
 
 std::string MemorySettingsStore::ReadSetting(const std::string& application, const std::string& section,
@@ -10,6 +12,9 @@ std::string MemorySettingsStore::ReadSetting(const std::string& application, con
 
 void MemorySettingsStore::WriteSetting(const std::string& application, const std::string& section,
                                        const std::string& key, const std::string& value) {
+    if (refuseWrites_) {
+        throw Failure(FailureKind::FileSystem, "The setting \"" + key + "\" cannot be saved.");
+    }
     values_[{application, section, key}] = value;
     writes_.push_back({application, section, key, value});
 }

@@ -28,11 +28,14 @@ public:
                       const std::string& value) override;
 
     const std::vector<SettingWrite>& Writes() const { return writes_; }
+    // A store that refuses every write, as a registry without the right to write does.
+    void RefuseWrites(bool refuse) { refuseWrites_ = refuse; }
     void ClearWrites() { writes_.clear(); }
 
 private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
     std::vector<SettingWrite> writes_;
+    bool refuseWrites_ = false;
 };
 
 }  // namespace velutreck

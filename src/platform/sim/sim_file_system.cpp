@@ -59,7 +59,9 @@ void SimFileSystem::DeleteFile(const std::string& path) {
     if (file.inUse) {
         Refuse("delete", path, "the file is in use by another program");
     }
-    files_.erase(PathKey(path));
+    if (!file.deleteIgnored) {
+        files_.erase(PathKey(path));
+    }
 }
 
 std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) const {
@@ -120,6 +122,10 @@ void SimFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
 }
 
 void SimFileSystem::SetInUse(const std::string& path, bool inUse) { ExistingFile(path, "open").inUse = inUse; }
+
+void SimFileSystem::SetDeleteIgnored(const std::string& path, bool ignored) {
+    ExistingFile(path, "open").deleteIgnored = ignored;
+}
 
 bool SimFileSystem::InUse(const std::string& path) const {
     const auto found = files_.find(PathKey(path));

@@ -30,6 +30,9 @@ public:
     void AddFile(const std::string& path, const std::string& contents);
     void SetReadOnly(const std::string& path, bool readOnly);
     void SetInUse(const std::string& path, bool inUse);
+    // A delete of this file reports success and leaves it where it is, as some virus scanners and
+    // synchronised folders make it seem.
+    void SetDeleteIgnored(const std::string& path, bool ignored);
     bool InUse(const std::string& path) const;
     // Every file's path as it was first written, in path order.
     std::vector<std::string> FilePaths() const;
@@ -40,6 +43,7 @@ private:
         std::string contents;
         bool readOnly = false;
         bool inUse = false;
+        bool deleteIgnored = false;
     };
 
     File& ExistingFile(const std::string& path, const std::string& doing);

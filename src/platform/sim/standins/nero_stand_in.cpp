@@ -39,9 +39,9 @@ void NeroStandIn::OnKey(WindowHandle window, const KeyStroke& key) {
 void NeroStandIn::KeyInMain(WindowHandle window, const KeyStroke& key) {
     const Menu menu = std::exchange(menu_, Menu::None);
     if (menu == Menu::Edit && IsLetter(key, 'l')) {
-        addPrompt_ = OpenDialog("Add Files");
+        OpenDialog(addPrompt_, "Add Files");
     } else if (menu == Menu::File && IsLetter(key, 'w')) {
-        writeDialog_ = OpenDialog("Write Compilation");
+        OpenDialog(writeDialog_, "Write Compilation");
         written_ = false;
     } else if (IsKey(key, NamedKey::Escape)) {
         // Closes the menu that was open; harmless otherwise.
@@ -104,11 +104,16 @@ void NeroStandIn::KeyInQuestion(const KeyStroke& key) {
     }
 }
 
-WindowHandle NeroStandIn::OpenDialog(const std::string& title) {
-    const WindowHandle dialog = host_->AddWindow(0, "#32770", title);
-    typed_ = EditBuffer();
-    host_->GiveFocus(dialog);
-    return dialog;
+void NeroStandIn::OpenDialog(WindowHandle& dialog, const std::string& title, const std::string& text) {
+    const auto open = [this, &dialog, title, text] {
+        dialog = host_->AddWindow(0, "#32770", title);
+        if (!text.empty()) {
+            host_->AddWindow(dialog, "Static", text);
+        }
+        typed_ = EditBuffer();
+        host_->GiveFocus(dialog);
+    };
+    RunNowOrAfter(*host_, options_.promptDelayMs, open);
 }
 
 void NeroStandIn::CloseDialog(WindowHandle& dialog) {
@@ -133,7 +138,7 @@ void NeroStandIn::StartWriting() {
         host_->Note("Nero: the compilation is empty; nothing to write");
         return;
     }
-    saveDialog_ = OpenDialog(NeroSaveImageTitle);
+    OpenDialog(saveDialog_, NeroSaveImageTitle);
     writing_ = true;
 }
 
@@ -168,9 +173,7 @@ void NeroStandIn::Close() {
         host_->ExitProgram();
         return;
     }
-    question_ = host_->AddWindow(0, "#32770", "Nero Burning ROM");
-    host_->AddWindow(question_, "Static", "Do you want to save the changes to the compilation?");
-    host_->GiveFocus(question_);
+    OpenDialog(question_, "Nero Burning ROM", "Do you want to save the changes to the compilation?");
 }
 
 void NeroStandIn::Stray(WindowHandle window, const KeyStroke& key) {

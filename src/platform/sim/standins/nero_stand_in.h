@@ -36,7 +36,9 @@ private:
     void KeyInWriteDialog(const KeyStroke& key);
     void KeyInSaveDialog(const KeyStroke& key);
     void KeyInQuestion(const KeyStroke& key);
-    WindowHandle OpenDialog(const std::string& title);
+    // Opens the dialog (with a line of text, if given) into its slot, after the prompt delay;
+    // typing starts afresh in it.
+    void OpenDialog(WindowHandle& dialog, const std::string& title, const std::string& text = "");
     void CloseDialog(WindowHandle& dialog);
     void AddTypedFile();
     void StartWriting();

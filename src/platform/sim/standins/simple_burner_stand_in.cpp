@@ -59,7 +59,9 @@ void SimpleBurnerStandIn::OnMessage(WindowHandle window, std::uint32_t msg, std:
 
 void SimpleBurnerStandIn::Click(WindowHandle window) {
     if (window == eraseButton_ && !Busy("All Erase")) {
-        confirmation_ = ShowBox("All tracks on the MiniDisc will be erased. Continue?");
+        // The question may open a little after the click.
+        const auto ask = [this] { confirmation_ = ShowBox("All tracks on the MiniDisc will be erased. Continue?"); };
+        RunNowOrAfter(*host_, options_.promptDelayMs, ask);
     } else if (window == nameField_ || window == deviceField_ || window == trackList_) {
         host_->GiveFocus(window);
     } else if (window == recordControl_ && !Busy("Record")) {

@@ -67,4 +67,13 @@ public:
 
 using StandInFactory = std::function<std::unique_ptr<StandIn>()>;
 
+// Runs the action at once, or after the delay when there is one.
+inline void RunNowOrAfter(StandInHost& host, std::uint32_t milliseconds, const std::function<void()>& action) {
+    if (milliseconds == 0) {
+        action();
+    } else {
+        host.RunAfter(milliseconds, action);
+    }
+}
+
 }  // namespace velutreck

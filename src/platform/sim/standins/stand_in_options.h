@@ -15,6 +15,9 @@ struct StandInOptions {
     std::uint32_t burnerReadPerTrackMs = 250;
     std::uint32_t burnerRecordMs = 5000;        // plus burnerRecordPerTrackMs for each track of the CD
     std::uint32_t burnerRecordPerTrackMs = 4000;
+    // On a busy machine a prompt opens a little after the key that asks for it; until then the
+    // keys go to the window below.
+    std::uint32_t promptDelayMs = 0;
 };
 
 }  // namespace velutreck

@@ -37,6 +37,7 @@ StandInOptions ScaledOptions(const StandInOptions& options, double speed) {
         .burnerReadPerTrackMs = Scaled(options.burnerReadPerTrackMs, speed),
         .burnerRecordMs = Scaled(options.burnerRecordMs, speed),
         .burnerRecordPerTrackMs = Scaled(options.burnerRecordPerTrackMs, speed),
+        .promptDelayMs = Scaled(options.promptDelayMs, speed),
     };
 }
 
