@@ -1,11 +1,13 @@
 #include "support/sim_session.h"
 
+#include <algorithm>
+
 #include "platform/sim/standard_desktop.h"
 
 namespace velutreck {
 
-SimSession::SimSession()
-    : desktop(MakeStandardDesktop()),
+SimSession::SimSession(const StandInOptions& options)
+    : desktop(MakeStandardDesktop(options)),
       controls(desktop->OwnWindow()),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
                                          folderBrowser, instanceCheck, bubbleTips, standard_desktop::ProgramFolder}) {
@@ -72,7 +74,9 @@ void SimSession::ScheduleTick() {
         }
         ticking_ = true;
         tickStates_.push_back(static_cast<int>(form.Engine().JobState()));
+        const std::int64_t start = Now();
         form.tmrMaster_Timer();
+        longestTickMs_ = std::max(longestTickMs_, Now() - start);
         ticking_ = false;
         if (controls.tmrMaster.Enabled() && !controls.form.Unloaded()) {
             ScheduleTick();

@@ -13,6 +13,7 @@
 #include "app/frmMain.h"
 #include "platform/memory/memory_settings_store.h"
 #include "platform/sim/sim_desktop.h"
+#include "platform/sim/standins/stand_in_options.h"
 #include "support/memory_form.h"
 #include "support/scripted_common_dialog.h"
 #include "support/test_doubles.h"
@@ -37,8 +38,8 @@ public:
 
     // The standard desktop: Nero, ImageDrive and Simple Burner installed, an empty audio project,
     // a few audio files. The settings store points the audio project at the desktop's project;
-    // every other setting has its default.
-    SimSession();
+    // every other setting has its default. The stand-ins take the given times.
+    explicit SimSession(const StandInOptions& options = {});
 
     // Form_Load; the window is then idle.
     void Load();
@@ -59,6 +60,8 @@ public:
     int Ticks() const { return static_cast<int>(tickStates_.size()); }
     // JobState as each tick found it.
     const std::vector<int>& TickStates() const { return tickStates_; }
+    // How long the longest tick blocked the window, in virtual milliseconds.
+    std::int64_t LongestTickMs() const { return longestTickMs_; }
 
     std::unique_ptr<SimDesktop> desktop;
     MemorySettingsStore settings;
@@ -77,6 +80,7 @@ private:
     std::uint64_t timerGeneration_ = 0;
     bool ticking_ = false;
     std::vector<int> tickStates_;
+    std::int64_t longestTickMs_ = 0;
 };
 
 }  // namespace velutreck

@@ -187,6 +187,11 @@ WindowHandle SimDesktop::AddBystander(const std::string& title) {
     return window;
 }
 
+void SimDesktop::UserActivates(WindowHandle window) {
+    Note("The user activates " + Quoted(windows_.Window(window).text));
+    windows_.Activate(windows_.TopLevelOf(window));
+}
+
 void SimDesktop::InstallProgram(const std::string& path, StandInFactory factory) {
     programs_.Install(path, std::move(factory));
     files_.AddFile(path, "stand-in program\n");

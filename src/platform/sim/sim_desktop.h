@@ -47,6 +47,8 @@ public:
     WindowHandle OwnWindow() const { return ownWindow_; }
     // A top-level window of some other program that takes the focus and keeps what is typed.
     WindowHandle AddBystander(const std::string& title);
+    // The user clicks a window: it comes to the front with the focus.
+    void UserActivates(WindowHandle window);
     // Installs a program (its file appears in the file system) and associates document types.
     void InstallProgram(const std::string& path, StandInFactory factory);
     void Associate(const std::string& extension, const std::string& programPath);
