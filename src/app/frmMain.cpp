@@ -31,7 +31,8 @@ frmMain::frmMain(FormControls controls, FormServices services)
     : controls_(std::move(controls)),
       services_(std::move(services)),
       engine_(controls_.main, hidden_,
-              EngineServices{services_.desktop, services_.files, services_.messageBoxes, services_.programFolder}) {}
+              EngineServices{services_.desktop, services_.files, services_.messageBoxes, services_.clock,
+                             services_.programFolder, services_.logFolder}) {}
 
 // Outside a tick no failure is lost and none ends the program: the user reads it in a message box.
 template <typename Handler>

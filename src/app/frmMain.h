@@ -15,6 +15,7 @@
 #include "platform/file_system.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
+#include "platform/wall_clock.h"
 #include "tracklist/context_menu.h"
 
 namespace velutreck {
@@ -36,7 +37,9 @@ struct FormServices {
     FolderBrowser& folderBrowser;
     InstanceCheck& instanceCheck;
     BubbleTips& bubbleTips;
+    const WallClock& clock;
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
+    std::string logFolder;      // where the job log is kept
 };
 
 class frmMain {

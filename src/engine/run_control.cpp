@@ -20,7 +20,11 @@ const std::string StopCaption = "&Stop";
 }  // namespace
 
 TransferEngine::TransferEngine(MainWindowControls& controls, HiddenValues& hidden, EngineServices services)
-    : controls_(controls), hidden_(hidden), services_(std::move(services)), drivers_{services_.desktop, *this} {}
+    : controls_(controls),
+      hidden_(hidden),
+      services_(std::move(services)),
+      drivers_{services_.desktop, *this},
+      log_(services_.files, services_.clock, services_.logFolder) {}
 
 bool TransferEngine::IsRunning() const { return controls_.btnStartStop.Caption() != StartCaption; }
 
@@ -30,13 +34,43 @@ void TransferEngine::ShowError(const std::string& text) {
 
 void TransferEngine::StartOrStop() {
     if (!IsRunning()) {
+        std::vector<std::string> description;
+        Attempt([&] { description = JobDescription(); });
+        log_.Begin(description);
         jobState_ = 1;
         trackNames_.clear();
+        unchangedPolls_ = 0;
         controls_.tmrMaster.SetEnabled(true);
+        LogStateEntered();
     } else {
         controls_.tmrMaster.SetEnabled(false);
+        log_.End("was stopped by the user in state " + std::to_string(jobState_.Value()));
     }
     ToggleRunControls();
+}
+
+// What the job runs with: the settings as the window holds them, and the list.
+std::vector<std::string> TransferEngine::JobDescription() const {
+    const auto checked = [](const CheckBox& box) { return box.Value() != 0 ? "1" : "0"; };
+    std::vector<std::string> lines = {
+        "AudioProject: " + AudioProject(),
+        "TempFolder: " + TempFolder(),
+        "ImageDrive: " + ImageDrive(),
+        "SimpleBurner: " + SimpleBurner(),
+        std::string("Compression: ") + (Compression() == 1 ? "LP4" : "LP2"),
+        "SimpleBurnerPause: " + controls_.txtPause.Text(),
+        std::string("EraseMiniDisc: ") + checked(controls_.chkErase),
+        std::string("NameTracks: ") + checked(controls_.chkNameTracks),
+        std::string("UseOnlyAlpha: ") + checked(controls_.chkOnlyAlpha),
+        "LengthOfNames: " + std::to_string(hidden_.lengthOfNames.Value()),
+        "GeneralShortPause: " + std::to_string(hidden_.generalShortPause.Value()),
+        "GeneralLongPause: " + std::to_string(hidden_.generalLongPause.Value()),
+        "List (" + std::to_string(controls_.lstAudioFiles.Count().Value()) + " entries):",
+    };
+    for (Int16 index = 0; index < controls_.lstAudioFiles.Count(); ++index) {
+        lines.push_back("  " + controls_.lstAudioFiles.Entry(index));
+    }
+    return lines;
 }
 
 void TransferEngine::ToggleRunControls() {
@@ -89,6 +123,7 @@ void TransferEngine::CheckPaths() {
         {controls_.txtSimpleBurner, false},
     }};
     const auto refuse = [this](const std::string& message) {
+        log_.Line("Check failed: " + message);
         ShowError(message);
         controls_.tmrMaster.SetEnabled(false);
         if (IsRunning()) {
@@ -126,6 +161,7 @@ bool TransferEngine::DeleteTempImage() {
     }
     // ImageDrive still holds the image, or it is read-only: the next group would record the old
     // image, so the program stops here.
+    log_.End("ended the program: unable to delete " + path);
     ShowError("Error: Unable to delete " + path);
     controls_.tmrMaster.SetEnabled(false);
     controls_.form.Unload();

@@ -2,7 +2,9 @@
 // by JobState. Most steps first wait a number of ticks, comparing before counting. Every statement
 // runs in the error-ignoring mode: a failing driver operation ends at its failing step and the
 // tick carries on; a condition that fails to evaluate counts as met.
+#include "base/file_in_folder.h"
 #include "base/product.h"
+#include "drivers/temp_image.h"
 #include "drivers/modNeroBurningRom.h"
 #include "drivers/modNeroImageDrive.h"
 #include "drivers/modNetMDSimpleBurner.h"
@@ -32,12 +34,58 @@ void TransferEngine::tmrMaster_Timer() {
     if (jobState_ < 1 || jobState_ > 26) {
         return;
     }
+    const Int16 before = jobState_;
     RunState();
+    if (jobState_ != before) {
+        LogStateEntered();
+    }
+}
+
+void TransferEngine::LogStateEntered() {
+    if (log_.InJob()) {
+        std::string caption;
+        Attempt([&] { caption = controls_.form.Caption(); });
+        log_.Line("State " + std::to_string(jobState_.Value()) + " entered; the caption reads \"" + caption + "\"");
+    }
+}
+
+template <typename Operation>
+void TransferEngine::Operate(const std::string& what, Operation&& operation) {
+    try {
+        operation(drivers_);
+        log_.Line(what + ": ok");
+    } catch (const Failure& failure) {
+        // Ignored: the job carries on as if the operation had completed.
+        log_.Line(what + ": failed, ignored: " + failure.what());
+    }
+}
+
+template <typename Poll>
+bool TransferEngine::Polled(const std::string& what, Poll&& poll) {
+    constexpr int PollsPerLogLine = 60;
+    std::string answer;
+    const bool met = ConditionMet([&] {
+        try {
+            const bool found = poll(drivers_) != 0;
+            answer = found ? "found" : "not yet";
+            return found;
+        } catch (const Failure& failure) {
+            answer = std::string("failed, taken as found: ") + failure.what();
+            throw;
+        }
+    });
+    if (met || unchangedPolls_ % PollsPerLogLine == 0) {
+        log_.Line(what + ": " + answer + (unchangedPolls_ > 0 ? " (poll " + std::to_string(unchangedPolls_ + 1) + ")" : ""));
+    }
+    unchangedPolls_ = met ? 0 : unchangedPolls_ + 1;
+    return met;
 }
 
 // One case per row of the state table: the wait, the status shown in the caption, the action.
 void TransferEngine::RunState() {
-    const auto run = [this](auto operation) { Attempt([&] { operation(drivers_); }); };
+    const auto run = [this](const std::string& what, auto operation) { Operate(what, operation); };
+    const auto emptyImage = [this] { return "ImageDriveEject '" + FileInFolder(ProgramFolder(), "Empty.nrg") + "'"; };
+    const auto tempImage = [this] { return TempImagePath(TempFolder()); };
     const auto advance = [this] { AdvanceJobState(); };
     const auto status = [this](const char* text) { Attempt([&] { ShowStatus(text); }); };
 
@@ -45,7 +93,7 @@ void TransferEngine::RunState() {
     case 1:
         return RunChecklist();
     case 2:
-        return AfterWait(Wait::Short, "Ejecting Image", [&] { run(ImageDriveEject); advance(); });
+        return AfterWait(Wait::Short, "Ejecting Image", [&] { run(emptyImage(), ImageDriveEject); advance(); });
     case 3:
         return AfterWait(Wait::Short, "Deleting Temp Image", [&] {
             bool deleted = true;
@@ -57,72 +105,72 @@ void TransferEngine::RunState() {
     case 4:
         if (ConditionMet([&] { return controls_.chkErase.Value() != 0; })) {
             status("Starting Simple Burner");
-            run(SimpleBurnerStart);
+            run("SimpleBurnerStart " + SimpleBurner(), SimpleBurnerStart);
             advance();
         } else {
             jobState_ = 8;
         }
         return;
     case 5:
-        return AfterWait(Wait::Pause, "Erasing MiniDisc", [&] { run(SimpleBurnerClickAllErase); advance(); });
+        return AfterWait(Wait::Pause, "Erasing MiniDisc", [&] { run("SimpleBurnerClickAllErase", SimpleBurnerClickAllErase); advance(); });
     case 6:
-        return AfterWait(Wait::Short, nullptr, [&] { run(SimpleBurnerConfirmErase); advance(); });
+        return AfterWait(Wait::Short, nullptr, [&] { run("SimpleBurnerConfirmErase", SimpleBurnerConfirmErase); advance(); });
     case 7:
-        return AfterWait(Wait::Pause, "Closing Simple Burner", [&] { run(SimpleBurnerClose); advance(); });
+        return AfterWait(Wait::Pause, "Closing Simple Burner", [&] { run("SimpleBurnerClose", SimpleBurnerClose); advance(); });
     case 8:
-        return AfterWait(Wait::Short, "Starting Nero", [&] { run(NeroStart); advance(); });
+        return AfterWait(Wait::Short, "Starting Nero", [&] { run("NeroStart " + AudioProject(), NeroStart); advance(); });
     case 9:
         return AfterWait(Wait::Long, "Adding Files to Nero Project", [&] { TakeNextGroup(); advance(); });
     case 10:
         status("Writing Nero Image");
-        run(NeroWriteImage);
+        run("NeroWriteImage", NeroWriteImage);
         return advance();
     case 11:
-        return AfterWait(Wait::Long, nullptr, [&] { run(NeroSaveImageFile); advance(); });
+        return AfterWait(Wait::Long, nullptr, [&] { run("NeroSaveImageFile " + tempImage(), NeroSaveImageFile); advance(); });
     case 12:
-        if (ConditionMet([&] { return NeroBurnCompleted(drivers_) != 0; })) {
+        if (Polled("NeroBurnCompleted", NeroBurnCompleted)) {
             advance();
         }
         return;
     case 13:
         status("Closing Nero");
-        run(NeroDismissCompletion);
-        run(NeroClose);
+        run("NeroDismissCompletion", NeroDismissCompletion);
+        run("NeroClose", NeroClose);
         return advance();
     case 14:
         status("Loading Image");
-        run(ImageDriveLoad);
+        run("ImageDriveLoad " + tempImage(), ImageDriveLoad);
         return advance();
     case 15:
         status("Starting Simple Burner");
-        run(SimpleBurnerStart);
+        run("SimpleBurnerStart " + SimpleBurner(), SimpleBurnerStart);
         return advance();
     case 16:
-        return AfterWait(Wait::Pause, "Recording", [&] { run(SimpleBurnerSetCompression); advance(); });
+        return AfterWait(Wait::Pause, "Recording", [&] { run(std::string("SimpleBurnerSetCompression ") + (Compression() == 1 ? "LP4" : "LP2"), SimpleBurnerSetCompression); advance(); });
     case 17:
-        run(SimpleBurnerStartRecording);
+        run("SimpleBurnerStartRecording", SimpleBurnerStartRecording);
         return advance();
     case 18:
-        if (ConditionMet([&] { return SimpleBurnerRecordingComplete(drivers_) != 0; })) {
+        if (Polled("SimpleBurnerRecordingComplete", SimpleBurnerRecordingComplete)) {
             advance();
         }
         return;
     case 19:
-        return AfterWait(Wait::Pause, "Closing Simple Burner", [&] { run(SimpleBurnerClose); advance(); });
+        return AfterWait(Wait::Pause, "Closing Simple Burner", [&] { run("SimpleBurnerClose", SimpleBurnerClose); advance(); });
     case 20:
-        return AfterWait(Wait::Short, "Ejecting Temp Image", [&] { run(ImageDriveEject); advance(); });
+        return AfterWait(Wait::Short, "Ejecting Temp Image", [&] { run(emptyImage(), ImageDriveEject); advance(); });
     case 21:
         return AfterWait(Wait::Short, "Deleting Temp Image", [&] { FinishGroup(); });
     case 22:
         status("Starting Simple Burner");
-        run(SimpleBurnerStart);
+        run("SimpleBurnerStart " + SimpleBurner(), SimpleBurnerStart);
         return advance();
     case 23:
-        return AfterWait(Wait::Pause, "Editing Disc and Track Names", [&] { run(SimpleBurnerNameDisc); advance(); });
+        return AfterWait(Wait::Pause, "Editing Disc and Track Names", [&] { run("SimpleBurnerNameDisc " + DiscName(), SimpleBurnerNameDisc); advance(); });
     case 24:
         // Track names meet their rows only on a disc this job erased.
         if (ConditionMet([&] { return controls_.chkErase.Value() != 0 && controls_.chkNameTracks.Value() != 0; })) {
-            run(SimpleBurnerNameTracks);
+            run("SimpleBurnerNameTracks (" + std::to_string(trackNames_.size()) + " names)", SimpleBurnerNameTracks);
             advance();
         } else {
             jobState_ = 25;
@@ -130,7 +178,7 @@ void TransferEngine::RunState() {
         return;
     case 25:
         status("Closing Simple Burner");
-        run(SimpleBurnerClose);
+        run("SimpleBurnerClose", SimpleBurnerClose);
         return advance();
     case 26:
         return EndJob();
@@ -167,6 +215,7 @@ void TransferEngine::RunChecklist() {
     MessageBoxAnswer answer = MessageBoxAnswer::Cancel;
     Attempt([&] { answer = services_.messageBoxes.Show(ChecklistText, MessageBoxStyle::OkCancelInformation, ProductName); });
     if (answer == MessageBoxAnswer::Cancel) {
+        log_.End("was cancelled at the checklist");
         Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
         Attempt([&] { ToggleRunControls(); });
         Attempt([&] { ShowStatus(""); });
@@ -175,11 +224,15 @@ void TransferEngine::RunChecklist() {
     Attempt([&] { StripLeadingBreaks(); });
     if (ConditionMet([&] { return controls_.lstAudioFiles.Count() == 0; })) {
         // Nothing to record: the caption keeps "Starting".
+        log_.End("found no file to record");
         Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
         Attempt([&] { ToggleRunControls(); });
         return;
     }
     Attempt([&] { CheckPaths(); });
+    if (!ConditionMet([&] { return controls_.tmrMaster.Enabled(); })) {
+        log_.End("was ended by the checks before it");
+    }
     AdvanceJobState();
 }
 
@@ -202,8 +255,8 @@ void TransferEngine::TakeNextGroup() {
     while (firstHandedOver > 0) {
         const std::size_t index = firstHandedOver - 1;
         bool taken = false;
-        Attempt([&] {
-            NeroAddFile(drivers_, group[index]);
+        Operate("NeroAddFile " + group[index], [&](const DriverContext& context) {
+            NeroAddFile(context, group[index]);
             taken = true;
         });
         if (!taken) {
@@ -233,6 +286,7 @@ void TransferEngine::FinishGroup() {
 }
 
 void TransferEngine::EndJob() {
+    log_.End("is complete");
     Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
     Attempt([&] { ToggleRunControls(); });
     Attempt([&] { ShowStatus(""); });

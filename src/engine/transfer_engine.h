@@ -9,10 +9,12 @@
 #include "base/int16.h"
 #include "drivers/driver_context.h"
 #include "engine/hidden_values.h"
+#include "engine/job_log.h"
 #include "engine/main_window_controls.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/wall_clock.h"
 
 namespace velutreck {
 
@@ -20,7 +22,9 @@ struct EngineServices {
     Desktop& desktop;
     FileSystem& files;
     MessageBoxes& messageBoxes;
+    const WallClock& clock;
     std::string programFolder;  // the folder of Velutreck's program file, for the empty image
+    std::string logFolder;      // where the job log is kept; empty for none
 };
 
 class TransferEngine : private MainWindowView {
@@ -46,6 +50,15 @@ private:
     enum class Wait { Short, Long, Pause };
 
     void RunState();
+    // Runs a driver operation in the tick's error-ignoring mode and logs what it was given and
+    // how it ended.
+    template <typename Operation>
+    void Operate(const std::string& what, Operation&& operation);
+    // Polls only show in the log when their answer changes, and once a minute while it does not.
+    template <typename Poll>
+    bool Polled(const std::string& what, Poll&& poll);
+    std::vector<std::string> JobDescription() const;
+    void LogStateEntered();
     void RunChecklist();
     void TakeNextGroup();
     void FinishGroup();
@@ -78,6 +91,8 @@ private:
     Int16 jobState_ = 0;
     Int16 waitTicks_ = 0;
     std::vector<std::string> trackNames_;
+    JobLog log_;
+    int unchangedPolls_ = 0;
 };
 
 }  // namespace velutreck

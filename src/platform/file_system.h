@@ -20,6 +20,11 @@ public:
     virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
     // Creates or replaces the file; throws a FileSystem failure when it cannot be written.
     virtual void WriteFile(const std::string& path, const std::string& contents) = 0;
+    // Adds the text at the end of the file, which is made when there is none; throws a FileSystem
+    // failure when it cannot be written.
+    virtual void AppendFile(const std::string& path, const std::string& text) = 0;
+    // Creates the folder and every missing folder above it; throws a FileSystem failure when it cannot.
+    virtual void CreateFolder(const std::string& path) = 0;
 };
 
 }  // namespace velutreck

@@ -9,8 +9,10 @@ namespace velutreck {
 SimSession::SimSession(const StandInOptions& options)
     : desktop(MakeStandardDesktop(options)),
       controls(desktop->OwnWindow()),
+      clock(desktop->Clock()),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
-                                         folderBrowser, instanceCheck, bubbleTips, standard_desktop::ProgramFolder}) {
+                                         folderBrowser, instanceCheck, bubbleTips, clock, standard_desktop::ProgramFolder,
+                                         standard_desktop::LogFolder}) {
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);
     settings.ClearWrites();
     controls.tmrMaster.onChange = [this](bool enabled) { TimerChanged(enabled); };

@@ -13,6 +13,7 @@
 #include "app/frmMain.h"
 #include "platform/memory/memory_settings_store.h"
 #include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_wall_clock.h"
 #include "platform/sim/standins/stand_in_options.h"
 #include "support/memory_form.h"
 #include "support/scripted_common_dialog.h"
@@ -71,6 +72,7 @@ public:
     FakeInstanceCheck instanceCheck;
     RecordingBubbleTips bubbleTips;
     MemoryForm controls;
+    SimWallClock clock;
     frmMain form;
 
 private:

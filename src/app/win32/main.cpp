@@ -17,6 +17,7 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_wall_clock.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         Win32FileSystem files;
         RegistrySettingsStore settings;
         MutexInstanceCheck instanceCheck;
-        MainWindow window(instance, {desktop, files, settings, instanceCheck, ProgramFolder()});
+        Win32WallClock clock;
+        MainWindow window(instance, {desktop, files, settings, instanceCheck, clock, ProgramFolder(), LogFolder()});
         if (window.Load()) {
             window.Show();
         }

@@ -12,6 +12,7 @@
 #include "platform/file_system.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
+#include "platform/wall_clock.h"
 #include "platform/win32/windows_api.h"
 
 namespace velutreck {
@@ -22,7 +23,9 @@ struct SystemServices {
     FileSystem& files;
     SettingsStore& settings;
     InstanceCheck& instanceCheck;
+    const WallClock& clock;
     std::string programFolder;
+    std::string logFolder;
 };
 
 class MainWindow {

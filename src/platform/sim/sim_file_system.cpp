@@ -64,6 +64,10 @@ void SimFileSystem::DeleteFile(const std::string& path) {
     }
 }
 
+void SimFileSystem::AppendFile(const std::string& path, const std::string& text) {
+    WriteFile(path, ReadFile(path).value_or("") + text);
+}
+
 std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) const {
     const auto found = files_.find(PathKey(path));
     if (found == files_.end()) {

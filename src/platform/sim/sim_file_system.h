@@ -23,9 +23,9 @@ public:
     void DeleteFile(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
     void WriteFile(const std::string& path, const std::string& contents) override;
-
-    // Creates the folder and every missing folder above it; a drive root creates the drive.
-    void CreateFolder(const std::string& path);
+    void AppendFile(const std::string& path, const std::string& text) override;
+    // A drive root creates the drive.
+    void CreateFolder(const std::string& path) override;
     // Set-up for tests: writes the file, creating its folders first.
     void AddFile(const std::string& path, const std::string& contents);
     void SetReadOnly(const std::string& path, bool readOnly);

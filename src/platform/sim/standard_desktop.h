@@ -21,6 +21,7 @@ inline const std::string ProgramFile = ProgramFolder + "\\Velutreck.exe";
 inline const std::string EmptyImage = ProgramFolder + "\\Empty.nrg";
 inline const std::string TempFolder = "C:\\";
 inline const std::string OwnTitle = "Velutreck";
+inline const std::string LogFolder = "C:\\Users\\Owner\\AppData\\Local\\Velutreck";
 // "C:\Music\A.mp3" to "C:\Music\E.mp3".
 const std::vector<std::string>& MusicFiles();
 

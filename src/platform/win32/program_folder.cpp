@@ -3,6 +3,9 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
+#include <knownfolders.h>
+#include <shlobj.h>
+
 namespace velutreck {
 
 std::string ProgramFolder() {
@@ -15,6 +18,16 @@ std::string ProgramFolder() {
         }
         path.resize(path.size() * 2);
     }
+}
+
+std::string LogFolder() {
+    PWSTR local = nullptr;
+    std::string folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &local))) {
+        folder = Narrow(local) + "\\Velutreck";
+    }
+    CoTaskMemFree(local);
+    return folder;
 }
 
 std::string FolderOfFile(const std::string& filePath) {

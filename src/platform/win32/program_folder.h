@@ -9,6 +9,10 @@ namespace velutreck {
 // The program file's folder, without a trailing backslash except at a drive root ("C:\").
 std::string ProgramFolder();
 
+// Velutreck's folder in the user's local application data (%LOCALAPPDATA%\Velutreck), where the
+// job log is kept; empty when Windows does not say where that is.
+std::string LogFolder();
+
 // The folder part of a full file path, by the same rule.
 std::string FolderOfFile(const std::string& filePath);
 

@@ -7,6 +7,8 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
+#include <shlobj.h>
+
 namespace velutreck {
 
 namespace {
@@ -26,6 +28,21 @@ FileHandle OpenFile(const std::string& path, DWORD access, DWORD creation) {
 
 [[noreturn]] void Refuse(const std::string& doing, const std::string& path) {
     throw Failure(FailureKind::FileSystem, "Cannot " + doing + " \"" + path + "\".");
+}
+
+void WriteAll(const FileHandle& file, const std::string& path, const std::string& contents) {
+    if (!file) {
+        Refuse("write", path);
+    }
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!::WriteFile(file.get(), contents.data() + done, chunk, &written, nullptr) || written == 0) {
+            Refuse("write", path);
+        }
+        done += written;
+    }
 }
 
 }  // namespace
@@ -64,19 +81,25 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) co
 }
 
 void Win32FileSystem::WriteFile(const std::string& path, const std::string& contents) {
-    const FileHandle file = OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS);
-    if (!file) {
-        Refuse("write", path);
+    WriteAll(OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS), path, contents);
+}
+
+// FILE_APPEND_DATA alone makes every write go to the end of the file.
+void Win32FileSystem::AppendFile(const std::string& path, const std::string& text) {
+    WriteAll(OpenFile(path, FILE_APPEND_DATA, OPEN_ALWAYS), path, text);
+}
+
+void Win32FileSystem::CreateFolder(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    // SHCreateDirectoryExW wants a full path and makes the folders above it too.
+    const int result = SHCreateDirectoryExW(nullptr, wide.c_str(), nullptr);
+    if (result != ERROR_SUCCESS && result != ERROR_ALREADY_EXISTS && result != ERROR_FILE_EXISTS) {
+        Refuse("create the folder", path);
     }
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, 1u << 20));
-        DWORD written = 0;
-        if (!::WriteFile(file.get(), contents.data() + done, chunk, &written, nullptr) || written == 0) {
-            Refuse("write", path);
-        }
-        done += written;
+    if (!FolderExists(path)) {
+        Refuse("create the folder", path);
     }
 }
 
 }  // namespace velutreck
+

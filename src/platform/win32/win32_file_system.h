@@ -13,6 +13,8 @@ public:
     void DeleteFile(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
     void WriteFile(const std::string& path, const std::string& contents) override;
+    void AppendFile(const std::string& path, const std::string& text) override;
+    void CreateFolder(const std::string& path) override;
 };
 
 }  // namespace velutreck
