@@ -9,8 +9,6 @@ namespace {
 
 namespace vk = virtual_key;
 
-constexpr std::uint16_t Space = 0x20;
-
 struct Punctuation {
     std::uint16_t virtualKey;
     char16_t plain;
@@ -45,7 +43,7 @@ SimKeyboardLayout::Typed LatinCharacter(std::uint16_t virtualKey, bool upper) {
 }  // namespace
 
 SimKeyboardLayout::SimKeyboardLayout(SimLayout layout) {
-    keys_.push_back({.virtualKey = Space, .plain = u' '});
+    keys_.push_back({.virtualKey = vk::Space, .plain = u' '});
     const std::u16string_view digitsShifted = layout == SimLayout::UnitedStates ? u")!@#$%^&*(" : u"";
     for (std::uint16_t digit = 0; digit < 10; ++digit) {
         keys_.push_back({.virtualKey = static_cast<std::uint16_t>(vk::Digit0 + digit),
