@@ -54,13 +54,25 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     if (waited) {
         // Whatever was posted or sent before is handled first, as a message loop would.
         DeliverQueuedInput();
-        DeliverKeys(keys.strokes, injection);
+        DeliverKeys(TypingEvents(keys), injection);
     } else {
         QueuedInput input;
-        input.keys = keys.strokes;
+        input.keys = TypingEvents(keys);
         input.injection = injection;
         queue_.push_back(std::move(input));
     }
+}
+
+// As the Windows desktop types them: Caps Lock off first and back on at the end if it was on.
+std::vector<KeyEvent> SimDesktop::TypingEvents(const KeySequence& keys) const {
+    const std::vector<KeyEvent> capsLockToggle = CapsLockToggleEvents(keyboard_.CapsLockOn(), keyboard_.Layout());
+    std::vector<KeyEvent> events = capsLockToggle;
+    for (const KeyStroke& stroke : keys.strokes) {
+        const std::vector<KeyEvent> strokeEvents = StrokeEvents(stroke, keyboard_.Layout());
+        events.insert(events.end(), strokeEvents.begin(), strokeEvents.end());
+    }
+    events.insert(events.end(), capsLockToggle.begin(), capsLockToggle.end());
+    return events;
 }
 
 // The classic activation: an exact title first, then a title that begins with the text, letter

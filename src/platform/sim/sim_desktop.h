@@ -14,9 +14,11 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/key_events.h"
 #include "platform/sim/program_registry.h"
 #include "platform/sim/sim_clock.h"
 #include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_keyboard.h"
 #include "platform/sim/sim_transcript.h"
 #include "platform/sim/standins/mini_disc.h"
 #include "platform/sim/standins/stand_in.h"
@@ -59,6 +61,10 @@ public:
     const WindowTree& Windows() const { return windows_; }
     // Kept after the window has gone.
     const std::vector<std::string>& TypedKeys(WindowHandle window) const { return windows_.TypedKeys(window); }
+    // The keyboard the keys are typed on: US with Caps Lock off unless a test says otherwise.
+    void SetCapsLock(bool on) { keyboard_.SetCapsLock(on); }
+    bool CapsLockOn() const { return keyboard_.CapsLockOn(); }
+    void SetLayout(SimLayout layout) { keyboard_.SetLayout(layout); }
     MiniDisc& Disc() { return disc_; }
     const VirtualDrive& Drive() const { return drive_; }
     bool TaskRunning(TaskId task) const;
@@ -92,7 +98,7 @@ private:
         std::uint32_t message = 0;
         std::uint32_t wParam = 0;
         std::uint32_t lParam = 0;
-        std::vector<KeyStroke> keys;
+        std::vector<KeyEvent> keys;
         std::uint64_t injection = 0;
     };
 
@@ -100,7 +106,8 @@ private:
     void StartStandIn(TaskId task, const ProgramLaunch& launch);
     void EndTask(TaskId task);
     void DeliverQueuedInput();
-    void DeliverKeys(const std::vector<KeyStroke>& keys, std::uint64_t injection);
+    std::vector<KeyEvent> TypingEvents(const KeySequence& keys) const;
+    void DeliverKeys(const std::vector<KeyEvent>& keys, std::uint64_t injection);
     void DeliverMessage(const QueuedInput& input);
     StandIn* RunningStandIn(WindowHandle window);
     bool FocusIsOwn() const;
@@ -116,6 +123,7 @@ private:
     ProgramRegistry programs_;
     MiniDisc disc_;
     VirtualDrive drive_;
+    SimKeyboard keyboard_;
     std::map<TaskId, Task> tasks_;
     TaskId nextTask_ = 1;
     TaskId ownTask_ = 0;

@@ -64,10 +64,15 @@ void SimDesktop::DeliverMessage(const QueuedInput& input) {
     }
 }
 
-void SimDesktop::DeliverKeys(const std::vector<KeyStroke>& keys, std::uint64_t injection) {
+void SimDesktop::DeliverKeys(const std::vector<KeyEvent>& events, std::uint64_t injection) {
     LostKeys noFocus;
     LostKeys ownWindow;
-    for (const KeyStroke& key : keys) {
+    for (const KeyEvent& event : events) {
+        const std::optional<KeyStroke> played = keyboard_.Play(event);
+        if (!played) {
+            continue;
+        }
+        const KeyStroke& key = *played;
         const WindowHandle target = windows_.Focus();
         if (target == 0) {
             noFocus.Add(key);

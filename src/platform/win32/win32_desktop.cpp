@@ -59,9 +59,10 @@ void Win32Desktop::InjectKeys(const KeySequence& keys, bool waited) {
     if (waited && foreground != nullptr) {
         wait.emplace(foreground);
     }
+    const CapsLockOffWhileTyping capsLockOff(layout, keys.notation);
     for (const KeyStroke& stroke : keys.strokes) {
         RefuseOwnWindow(keys);
-        SendBatch(StrokeInputs(stroke, layout), keys.notation);
+        SendBatch(StrokeEvents(stroke, layout), keys.notation);
     }
     if (wait) {
         wait->Complete(WaitedInjectionTimeoutMs);

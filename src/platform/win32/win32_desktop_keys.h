@@ -1,50 +1,44 @@
-// Turning key strokes into SendInput events. A character goes as the key the keyboard layout
-// types it with, so that programs that watch key-downs (menus, accelerators, dialogs) see a real
-// key; a character the layout cannot type goes as a Unicode packet instead. Modifiers held over a
-// key are pressed and released within the same batch, so that nothing of ours stays held.
+// Typing key events into the program in front with SendInput. Which events a stroke becomes is
+// decided by the portable key events on the target window's keyboard layout; this is the part
+// that asks Windows about the layout and Caps Lock and hands the events over.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "platform/keys.h"
+#include "platform/key_events.h"
 #include "platform/win32/windows_api.h"
 
 namespace velutreck {
-
-// What the keyboard layout says about typing.
-class KeyboardLayout {
-public:
-    KeyboardLayout() = default;
-    KeyboardLayout(const KeyboardLayout&) = delete;
-    KeyboardLayout& operator=(const KeyboardLayout&) = delete;
-    virtual ~KeyboardLayout() = default;
-
-    // VkKeyScanExW's answer: the virtual key in the low byte, the shift state (1 Shift, 2 Ctrl,
-    // 4 Alt, higher bits for keys we cannot press) in the high byte; -1 when no key types it.
-    virtual SHORT KeyFor(wchar_t character) const = 0;
-    virtual WORD ScanCode(WORD virtualKey) const = 0;
-};
 
 // The layout of the thread that owns the window: the keys land there, so its layout decides.
 class WindowKeyboardLayout : public KeyboardLayout {
 public:
     explicit WindowKeyboardLayout(HWND window);
-    SHORT KeyFor(wchar_t character) const override;
-    WORD ScanCode(WORD virtualKey) const override;
+    std::optional<LayoutKey> KeyFor(char16_t character) const override;
+    std::uint16_t ScanCode(std::uint16_t virtualKey) const override;
 
 private:
     HKL layout_;
 };
 
-// The events of one stroke: modifier downs, the key down and up, modifier ups.
-std::vector<INPUT> StrokeInputs(const KeyStroke& stroke, const KeyboardLayout& layout);
-
-// The modifier releases owed when only the first `sent` events of a batch went in.
-std::vector<INPUT> ReleasesOwed(const std::vector<INPUT>& batch, std::size_t sent);
+std::vector<INPUT> ToInputs(const std::vector<KeyEvent>& events);
 
 // Sends one batch; when Windows takes only part of it, releases whatever modifier it left held
 // and throws an Automation failure naming the notation.
-void SendBatch(const std::vector<INPUT>& batch, const std::string& notation);
+void SendBatch(const std::vector<KeyEvent>& batch, const std::string& notation);
+
+// Caps Lock is off while a sequence is typed and on again afterwards if it was on, however the
+// typing ends.
+class CapsLockOffWhileTyping {
+public:
+    CapsLockOffWhileTyping(const KeyboardLayout& layout, const std::string& notation);
+    CapsLockOffWhileTyping(const CapsLockOffWhileTyping&) = delete;
+    CapsLockOffWhileTyping& operator=(const CapsLockOffWhileTyping&) = delete;
+    ~CapsLockOffWhileTyping();
+
+private:
+    std::vector<KeyEvent> toggle_;
+};
 
 }  // namespace velutreck

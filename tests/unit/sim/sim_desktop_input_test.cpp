@@ -56,6 +56,26 @@ TEST_F(SimDesktopInputTest, WaitedKeysArriveAtOnceAndSentKeysAtTheNextAdvanceInO
     EXPECT_EQ(texts[5], "Pause(500)");
 }
 
+// Caps Lock would turn "Mix" into "mIX", and a layout without Latin letters would drop the Alt of
+// Nero's menu keys or type Cyrillic letters into the names.
+TEST_F(SimDesktopInputTest, UnderCapsLockAndOnALayoutWithoutLatinLettersTextAndMenuKeysArriveAsGiven) {
+    for (SimLayout layout : {SimLayout::UnitedStates, SimLayout::Russian}) {
+        const WindowHandle window = tool->host->AddWindow(0, "#32770", "Name");
+        tool->host->GiveFocus(window);
+        desktop.SetLayout(layout);
+        desktop.SetCapsLock(true);
+
+        desktop.InjectKeys(Keys("%el"), true);
+        desktop.InjectKeys(Keys("Mix {(}2003{)}"), false);
+        desktop.Pause(1);
+
+        EXPECT_EQ(desktop.TypedKeys(window), (std::vector<std::string>{"CapsLock", "Alt+E", "l", "CapsLock", "CapsLock",
+                                                                       "Mix (2003)", "CapsLock"}))
+            << (layout == SimLayout::Russian ? "on the Russian layout" : "on the US layout");
+        EXPECT_TRUE(desktop.CapsLockOn());
+    }
+}
+
 TEST_F(SimDesktopInputTest, EachKeyGoesToTheWindowThatHasTheFocusWhenItArrives) {
     const WindowHandle prompt = tool->host->AddWindow(0, "#32770", "Add Files");
     tool->host->GiveFocus(prompt);

@@ -1,0 +1,105 @@
+// The events a stroke becomes on a US keyboard and on a Russian one, which has no Latin letter.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "drivers/key_notation.h"
+#include "platform/key_events.h"
+#include "platform/sim/sim_keyboard.h"
+
+namespace velutreck {
+namespace {
+
+using Seq = std::vector<std::string>;
+
+// One event as "Alt down", "69 up", "U+0028 down", with "ext" for extended keys.
+std::string Describe(const KeyEvent& event) {
+    const std::string direction = event.up ? " up" : " down";
+    if (event.unicode) {
+        char unit[8];
+        std::snprintf(unit, sizeof(unit), "U+%04X", event.scanCode);
+        return unit + direction;
+    }
+    const std::map<std::uint16_t, std::string> names = {
+        {virtual_key::Shift, "Shift"}, {virtual_key::Control, "Ctrl"}, {virtual_key::Menu, "Alt"}};
+    const auto name = names.find(event.virtualKey);
+    return (name != names.end() ? name->second : std::to_string(event.virtualKey)) + direction +
+           (event.extended ? " ext" : "");
+}
+
+Seq Describe(const std::vector<KeyEvent>& events) {
+    Seq described;
+    for (const KeyEvent& event : events) {
+        described.push_back(Describe(event));
+    }
+    return described;
+}
+
+Seq Events(SimLayout kind, const std::string& notation) {
+    const SimKeyboardLayout layout(kind);
+    Seq events;
+    for (const KeyStroke& stroke : ParseKeys(notation).strokes) {
+        const Seq described = Describe(StrokeEvents(stroke, layout));
+        events.insert(events.end(), described.begin(), described.end());
+    }
+    return events;
+}
+
+TEST(StrokeEvents, CharactersGoAsLayoutKeysShortcutsAsTheirLatinKeyAndEverythingElseAsUnicodeWithoutModifiers) {
+    const SimLayout us = SimLayout::UnitedStates;
+    const SimLayout russian = SimLayout::Russian;
+    const struct {
+        SimLayout layout;
+        std::string notation;
+        Seq events;
+    } rows[] = {
+        {us, "a", {"65 down", "65 up"}},
+        {us, "A", {"Shift down", "65 down", "65 up", "Shift up"}},
+        {us, "%(Y)", {"Alt down", "Shift down", "89 down", "89 up", "Shift up", "Alt up"}},
+        {us, "^+e", {"Ctrl down", "Shift down", "69 down", "69 up", "Shift up", "Ctrl up"}},
+        {us, "{(}", {"Shift down", "57 down", "57 up", "Shift up"}},
+        {us, "\xC3\xA9", {"U+00E9 down", "U+00E9 up"}},
+        {us, "%\xC3\xA9", {"U+00E9 down", "U+00E9 up"}},
+        {us, "\xF0\x9D\x84\x9E", {"U+D834 down", "U+D834 up", "U+DD1E down", "U+DD1E up"}},
+        {us, "+{END}", {"Shift down", "35 down ext", "35 up ext", "Shift up"}},
+        {us, "{esc}%{F4}", {"27 down", "27 up", "Alt down", "115 down", "115 up", "Alt up"}},
+        // Nero's and Simple Burner's menu keys still reach the menu on a layout without Latin letters.
+        {russian, "%e", {"Alt down", "69 down", "69 up", "Alt up"}},
+        {russian, "%(Y)", {"Alt down", "Shift down", "89 down", "89 up", "Shift up", "Alt up"}},
+        {russian, "^1", {"Ctrl down", "49 down", "49 up", "Ctrl up"}},
+        // In a text, the key of "l" would type "д" there.
+        {russian, "l", {"U+006C down", "U+006C up"}},
+        {russian, "\xD0\xB4", {"76 down", "76 up"}},
+        {russian, "\xD0\x94", {"Shift down", "76 down", "76 up", "Shift up"}},
+        {russian, "7", {"55 down", "55 up"}},
+        {russian, "%{(}", {"U+0028 down", "U+0028 up"}},
+        {russian, "%\xD1\x91", {"U+0451 down", "U+0451 up"}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Events(row.layout, row.notation), row.events)
+            << row.notation << (row.layout == us ? " on the US layout" : " on the Russian layout");
+    }
+}
+
+TEST(CapsLockToggleEvents, CapsLockIsPressedOnlyWhenItIsOn) {
+    const SimKeyboardLayout layout(SimLayout::UnitedStates);
+    EXPECT_EQ(Describe(CapsLockToggleEvents(false, layout)), Seq{});
+    EXPECT_EQ(Describe(CapsLockToggleEvents(true, layout)), (Seq{"20 down", "20 up"}));
+}
+
+TEST(ReleasesOwed, OnlyTheModifiersLeftDownByACutBatchAreReleasedInReverseOrder) {
+    const SimKeyboardLayout layout(SimLayout::UnitedStates);
+    const std::vector<KeyEvent> batch = StrokeEvents(ParseKeys("^%a").strokes.front(), layout);
+    ASSERT_EQ(batch.size(), 6u);
+    EXPECT_EQ(Describe(ReleasesOwed(batch, 0)), Seq{});
+    EXPECT_EQ(Describe(ReleasesOwed(batch, 1)), Seq{"Ctrl up"});
+    EXPECT_EQ(Describe(ReleasesOwed(batch, 3)), (Seq{"Alt up", "Ctrl up"}));
+    EXPECT_EQ(Describe(ReleasesOwed(batch, 5)), Seq{"Ctrl up"});
+    EXPECT_EQ(Describe(ReleasesOwed(batch, 6)), Seq{});
+}
+
+}  // namespace
+}  // namespace velutreck
