@@ -45,21 +45,21 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     RefuseUnlessIntended(call, keys);
     Note(call);
     const std::uint64_t injection = nextInjection_++;
-    if (waited && hung_.contains(intended_)) {
-        queue_.push_back({.keys = keys.strokes, .injection = injection});
-        clock_.AdvanceBy(HungInjectionWaitMs);
-        Note(call + " gave up: the program is not responding");
-        throw Failure(FailureKind::Automation, "The program does not take the keys " + Quoted(keys.notation));
-    }
-    if (waited) {
+    if (waited && !hung_.contains(intended_)) {
         // Whatever was posted or sent before is handled first, as a message loop would.
         DeliverQueuedInput();
         DeliverKeys(TypingEvents(keys), injection);
-    } else {
-        QueuedInput input;
-        input.keys = TypingEvents(keys);
-        input.injection = injection;
-        queue_.push_back(std::move(input));
+        return;
+    }
+    QueuedInput input;
+    input.keys = TypingEvents(keys);
+    input.injection = injection;
+    queue_.push_back(std::move(input));
+    if (waited) {
+        // The keys wait in the hung program's queue; the wait for them gives up.
+        clock_.AdvanceBy(HungInjectionWaitMs);
+        Note(call + " gave up: the program is not responding");
+        throw Failure(FailureKind::Automation, "The program does not take the keys " + Quoted(keys.notation));
     }
 }
 
