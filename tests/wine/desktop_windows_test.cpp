@@ -115,7 +115,7 @@ TEST(DesktopPause, VelutrecksWindowKeepsPaintingWhileItWaitsButTakesNoKeyNorTime
 
     const ULONGLONG paused = MillisecondsTakenBy([&] { desktop.Pause(300); });
     EXPECT_EQ(handled, std::vector<UINT>{WM_PAINT});
-    EXPECT_GE(paused, 290u);
+    EXPECT_GE(paused, 250u);  // Wine's clock ticks coarsely
     EXPECT_LT(paused, 1000u);
     KillTimer(own.Window(), 1);
 }

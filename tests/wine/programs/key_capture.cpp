@@ -88,11 +88,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case velutreck::KeyCaptureHangAtNextKey:
             hangAtNextKey = static_cast<DWORD>(wParam);
             return 0;
-        case velutreck::KeyCaptureOpenSecondWindow:
-            ShowWindow(CreateWindowExW(0, L"VelutreckKeyCapture", (title + L" Second").c_str(), WS_OVERLAPPEDWINDOW,
-                                       CW_USEDEFAULT, CW_USEDEFAULT, 600, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr),
-                       SW_SHOW);
+        case velutreck::KeyCaptureOpenSecondWindow: {
+            const HWND second = CreateWindowExW(0, L"VelutreckKeyCapture", (title + L" Second").c_str(),
+                                                WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 600, 300, nullptr,
+                                                nullptr, GetModuleHandleW(nullptr), nullptr);
+            ShowWindow(second, SW_SHOW);
             return 0;
+        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
