@@ -2,6 +2,8 @@
 // with which modifiers, read back the moment a waited injection returns.
 #include <gtest/gtest.h>
 
+#include "support/thrown_failure.h"
+
 #include <iostream>
 #include <memory>
 
@@ -104,19 +106,74 @@ TEST_F(DesktopTyping, NothingIsTypedWhileAWindowOfThisProcessIsInFront) {
     EXPECT_EQ(target->TypedText(), "");
 }
 
-TEST(DesktopTypingIntoAHungWindow, AWaitedInjectionGivesUpOnceTheWindowHasTakenNoKeyForAWhile) {
+TEST(DesktopTypingIntoAHungProgram, ActivationAndAWaitedInjectionGiveUpWithinSecondsAndNeverWaitForIt) {
     const KeyCaptureWindow hung(L"Velutreck Hung Target");
     ASSERT_NE(hung.Window(), nullptr);
     Win32Desktop desktop;
     desktop.ActivateByTitle(hung.Title());
     ASSERT_TRUE(WaitUntil([&] { return hung.HasFocus(); }));
-    SendMessageW(hung.Window(), KeyCaptureHangAtNextKey, 5600, 0);
+    SendMessageW(hung.Window(), KeyCaptureHangAtNextKey, 15000, 0);
+    desktop.InjectKeys(ParseKeys("x"), false);
+    Sleep(300);
 
-    const ULONGLONG start = GetTickCount64();
-    desktop.InjectKeys(ParseKeys("x"), true);
-    const ULONGLONG waited = GetTickCount64() - start;
+    // Windows does not call it hung yet, but bringing it forward must not wait for it.
+    EXPECT_LT(MillisecondsTakenBy([&] { desktop.ActivateByTitle(hung.Title()); }), 2000u);
+    const ULONGLONG waited = MillisecondsTakenBy(
+        [&] { EXPECT_EQ(KindThrownBy([&] { desktop.InjectKeys(ParseKeys("y"), true); }), FailureKind::Automation); });
     EXPECT_GE(waited, Win32Desktop::WaitedInjectionTimeoutMs - 100);
     EXPECT_LT(waited, Win32Desktop::WaitedInjectionTimeoutMs + 2000);
+
+    ASSERT_TRUE(WaitUntil([&] { return IsHungAppWindow(hung.Window()) != FALSE; }));
+    const ULONGLONG refused = MillisecondsTakenBy([&] {
+        try {
+            desktop.ActivateByTitle(hung.Title());
+            ADD_FAILURE() << "a program that does not respond was activated";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.Kind(), FailureKind::Automation);
+            EXPECT_NE(std::string(failure.what()).find("\"Velutreck Hung Target\" is not responding"),
+                      std::string::npos)
+                << failure.what();
+        }
+    });
+    EXPECT_LT(refused, 2000u);
+}
+
+TEST(DesktopTypingTarget, KeysGoOnlyToTheProgramLastActivatedOrStartedInWhicheverOfItsWindowsIsInFront) {
+    const KeyCaptureWindow intended(L"Velutreck Keys Intended");
+    const KeyCaptureWindow bystander(L"Velutreck Keys Bystander");
+    ASSERT_TRUE(intended.Window() && bystander.Window());
+    Win32Desktop desktop;
+    desktop.ActivateByTitle(intended.Title());
+    ASSERT_TRUE(WaitUntil([&] { return intended.HasFocus(); }));
+
+    // A second window of the same program, as Nero's dialogs are.
+    PostMessageW(intended.Window(), KeyCaptureOpenSecondWindow, 0, 0);
+    HWND second = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        second = FindKeyCapture(L"Velutreck Keys Intended Second");
+        return second != nullptr && GetForegroundWindow() == second;
+    }));
+    desktop.InjectKeys(ParseKeys("two"), true);
+    EXPECT_EQ(WindowText(FindWindowExW(second, nullptr, L"Edit", nullptr)), "two");
+
+    // A bystander takes the focus between two steps.
+    SetForegroundWindow(bystander.Window());
+    ASSERT_TRUE(WaitUntil([&] { return bystander.HasFocus(); }));
+    EXPECT_EQ(KindThrownBy([&] { desktop.InjectKeys(ParseKeys("abc"), true); }), FailureKind::Automation);
+    EXPECT_EQ(bystander.TypedText(), "");
+
+    // A program just started takes the focus by itself, and the keys follow it there.
+    const TaskId task =
+        desktop.StartProgram("\"" + Narrow(TestBinFolder()) + "\\key_capture.exe\" --title Velutreck Keys Started");
+    const StartedProcess process(task);
+    HWND started = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        started = FindKeyCapture(L"Velutreck Keys Started");
+        return started != nullptr && GetForegroundWindow() == started;
+    }));
+    desktop.InjectKeys(ParseKeys("new"), true);
+    EXPECT_EQ(WindowText(FindWindowExW(started, nullptr, L"Edit", nullptr)), "new");
+    process.End(started);
 }
 
 }  // namespace

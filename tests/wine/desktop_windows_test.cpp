@@ -8,6 +8,7 @@
 #include "base/failure.h"
 #include "key_capture_window.h"
 #include "platform/win32/win32_desktop.h"
+#include "test_window.h"
 
 namespace velutreck {
 namespace {
@@ -96,6 +97,27 @@ TEST(DesktopWindows, ShellOpenStartsAProgramWithItsParameters) {
     DWORD processId = 0;
     GetWindowThreadProcessId(opened, &processId);
     StartedProcess(processId).End(opened);
+}
+
+TEST(DesktopPause, VelutrecksWindowKeepsPaintingWhileItWaitsButTakesNoKeyNorTimer) {
+    windowtest::TestWindow own;
+    std::vector<UINT> handled;
+    own.onMessage = [&](UINT message, WPARAM, LPARAM, LRESULT&) {
+        if (message == WM_PAINT || message == WM_TIMER || message == WM_KEYDOWN) {
+            handled.push_back(message);
+        }
+        return false;
+    };
+    ShowWindow(own.Window(), SW_SHOWNOACTIVATE);
+    SetTimer(own.Window(), 1, 10, nullptr);
+    PostMessageW(own.Window(), WM_KEYDOWN, 'A', 0);
+    Win32Desktop desktop;
+
+    const ULONGLONG paused = MillisecondsTakenBy([&] { desktop.Pause(300); });
+    EXPECT_EQ(handled, std::vector<UINT>{WM_PAINT});
+    EXPECT_GE(paused, 250u);  // Wine's clock ticks coarsely
+    EXPECT_LT(paused, 1000u);
+    KillTimer(own.Window(), 1);
 }
 
 }  // namespace

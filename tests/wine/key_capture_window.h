@@ -24,6 +24,12 @@ inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 
     return true;
 }
 
+inline ULONGLONG MillisecondsTakenBy(const std::function<void()>& action) {
+    const ULONGLONG start = GetTickCount64();
+    action();
+    return GetTickCount64() - start;
+}
+
 // The folder of the test program, where the test programs lie beside it.
 inline std::wstring TestBinFolder() {
     wchar_t path[MAX_PATH];

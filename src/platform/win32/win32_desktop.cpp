@@ -19,27 +19,42 @@ std::optional<std::wstring> WidenCriterion(const std::optional<std::string>& cri
     return criterion ? std::optional<std::wstring>(Widen(*criterion)) : std::nullopt;
 }
 
-bool BelongsToThisProcess(HWND window) {
+DWORD ProcessOf(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    return window != nullptr && process == GetCurrentProcessId();
+    return process;
 }
 
-// Keys meant for another program must never press Velutreck's own buttons.
-void RefuseOwnWindow(const KeySequence& keys) {
-    if (BelongsToThisProcess(GetForegroundWindow())) {
-        throw Failure(FailureKind::Automation,
-                      "The keys \"" + keys.notation + "\" were not typed: Velutreck's own window has the focus.");
+// Why keys typed now would land in the wrong place, or nothing when they would not.
+const char* WrongTarget(DWORD intendedProgram) {
+    const HWND foreground = GetForegroundWindow();
+    const DWORD process = foreground != nullptr ? ProcessOf(foreground) : 0;
+    if (process == 0) {
+        return "no window has the focus";
     }
+    if (process == GetCurrentProcessId()) {
+        return "Velutreck's own window has the focus";
+    }
+    return process != intendedProgram ? "another program's window has the focus" : nullptr;
 }
 
 }  // namespace
+
+// Keys meant for one program must never reach another: not Velutreck's own buttons, nor a window
+// that took the focus between two steps. Any window of the program will do (Nero's dialogs).
+void Win32Desktop::RefuseUnlessIntended(const KeySequence& keys) const {
+    if (const char* reason = WrongTarget(intendedProgram_)) {
+        throw Failure(FailureKind::Automation, "The keys \"" + keys.notation + "\" were not typed: " + reason + ".");
+    }
+}
 
 WindowHandle Win32Desktop::FindWindow(WindowHandle parent, WindowHandle childAfter,
                                       const std::optional<std::string>& className,
                                       const std::optional<std::string>& caption) {
     const std::optional<std::wstring> wideClass = WidenCriterion(className);
     const std::optional<std::wstring> wideCaption = WidenCriterion(caption);
+    // FindWindowExW compares the caption the system keeps for every window; it sends no WM_GETTEXT,
+    // so a program that does not respond cannot hold up the search.
     return ToWindowHandle(FindWindowExW(ToHwnd(parent), ToHwnd(childAfter), wideClass ? wideClass->c_str() : nullptr,
                                         wideCaption ? wideCaption->c_str() : nullptr));
 }
@@ -52,7 +67,7 @@ void Win32Desktop::PostMessage(WindowHandle window, std::uint32_t message, std::
 }
 
 void Win32Desktop::InjectKeys(const KeySequence& keys, bool waited) {
-    RefuseOwnWindow(keys);
+    RefuseUnlessIntended(keys);
     HWND foreground = GetForegroundWindow();
     const WindowKeyboardLayout layout(foreground);
     std::optional<InputWait> wait;
@@ -61,11 +76,14 @@ void Win32Desktop::InjectKeys(const KeySequence& keys, bool waited) {
     }
     const CapsLockOffWhileTyping capsLockOff(layout, keys.notation);
     for (const KeyStroke& stroke : keys.strokes) {
-        RefuseOwnWindow(keys);
+        RefuseUnlessIntended(keys);
         SendBatch(StrokeEvents(stroke, layout), keys.notation);
     }
-    if (wait) {
-        wait->Complete(WaitedInjectionTimeoutMs);
+    // A program that takes none of the keys for a while does not respond: the operation stops
+    // rather than type more into its queue.
+    if (wait && !wait->Complete(WaitedInjectionTimeoutMs)) {
+        throw Failure(FailureKind::Automation,
+                      "The keys \"" + keys.notation + "\" were not taken: the program does not respond.");
     }
 }
 
@@ -75,6 +93,7 @@ void Win32Desktop::ActivateByTitle(const std::string& title) {
         throw Failure(FailureKind::Automation, "There is no window titled \"" + title + "\" to activate.");
     }
     BringToForeground(window);
+    intendedProgram_ = ProcessOf(window);
 }
 
 void Win32Desktop::ActivateByTask(TaskId task) {
@@ -83,6 +102,7 @@ void Win32Desktop::ActivateByTask(TaskId task) {
         throw Failure(FailureKind::Automation, "The program of task " + std::to_string(task) + " has no window to activate.");
     }
     BringToForeground(window);
+    intendedProgram_ = task;
 }
 
 TaskId Win32Desktop::StartProgram(const std::string& commandLine) {
@@ -99,6 +119,7 @@ TaskId Win32Desktop::StartProgram(const std::string& commandLine) {
     }
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);
+    intendedProgram_ = started.dwProcessId;
     return started.dwProcessId;
 }
 
@@ -108,7 +129,20 @@ void Win32Desktop::ShellOpen(WindowHandle owner, const std::string& file, const 
     ShellExecuteW(ToHwnd(owner), L"open", wideFile.c_str(), wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
-void Win32Desktop::Pause(std::uint32_t milliseconds) { Sleep(milliseconds); }
+// Velutreck's own window keeps painting meanwhile. Only paint messages are taken: no click, key or
+// timer of the user's reaches the window in the middle of a tick.
+void Win32Desktop::Pause(std::uint32_t milliseconds) {
+    const ULONGLONG until = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_PAINT) != WAIT_OBJECT_0) {
+            continue;
+        }
+        MSG paint;
+        while (PeekMessageW(&paint, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) {
+            DispatchMessageW(&paint);
+        }
+    }
+}
 
 // The request belongs to this thread, the one that runs the job, and ends with it.
 void Win32Desktop::KeepAwake(bool awake) {

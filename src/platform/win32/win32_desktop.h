@@ -21,6 +21,12 @@ public:
     void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
     void Pause(std::uint32_t milliseconds) override;
     void KeepAwake(bool awake) override;
+
+private:
+    void RefuseUnlessIntended(const KeySequence& keys) const;
+
+    // The process that keys are meant for: the one last activated or started; 0 before either.
+    std::uint32_t intendedProgram_ = 0;
 };
 
 }  // namespace velutreck

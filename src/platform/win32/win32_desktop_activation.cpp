@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/failure.h"
+#include "platform/win32/wide_text.h"
 
 namespace velutreck {
 
@@ -67,12 +68,15 @@ void SendAltKeyUp() {
 }
 
 // Threads that share their input state share the foreground rights too: join this thread to the
-// foreground window's thread and that one to the target's for the length of one attempt.
+// foreground window's thread and that one to the target's for the length of one attempt. A thread
+// that does not respond is left alone: sharing its input state could stall this one.
 class SharedInput {
 public:
     explicit SharedInput(HWND target) {
         const DWORD own = GetCurrentThreadId();
-        const DWORD foreground = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+        const HWND foregroundWindow = GetForegroundWindow();
+        const DWORD foreground =
+            IsHungAppWindow(foregroundWindow) ? 0 : GetWindowThreadProcessId(foregroundWindow, nullptr);
         const DWORD targetThread = GetWindowThreadProcessId(target, nullptr);
         Attach(own, foreground);
         Attach(foreground, targetThread);
@@ -97,6 +101,16 @@ private:
 
 [[noreturn]] void WindowGone() {
     throw Failure(FailureKind::Automation, "The window to activate has closed.");
+}
+
+std::string Quoted(HWND window) { return "\"" + Narrow(TitleOf(window)) + "\""; }
+
+// A minimised window comes back after a moment; wait for it, but never for long.
+void Restore(HWND window) {
+    ShowWindowAsync(window, SW_RESTORE);
+    for (int poll = 0; poll < 50 && IsIconic(window); ++poll) {
+        Sleep(10);
+    }
 }
 
 }  // namespace
@@ -139,12 +153,17 @@ HWND FindWindowOfProcess(DWORD processId) {
     return any;
 }
 
+// Nothing here waits for the window's program: a program that does not respond must not hang
+// Velutreck, so the calls that would (ShowWindow, BringWindowToTop) go in their asynchronous forms.
 void BringToForeground(HWND window) {
     if (!IsWindow(window)) {
         WindowGone();
     }
+    if (IsHungAppWindow(window)) {
+        throw Failure(FailureKind::Automation, "The window " + Quoted(window) + " is not responding.");
+    }
     if (IsIconic(window)) {
-        ShowWindow(window, SW_RESTORE);
+        Restore(window);
     }
     bool done = IsForegroundFor(window) || TryForeground(window);
     for (int attempt = 0; !done && attempt < 4; ++attempt) {
@@ -160,7 +179,13 @@ void BringToForeground(HWND window) {
     if (!IsWindow(window)) {
         WindowGone();
     }
-    BringWindowToTop(window);
+    // Keys typed now would go to whatever Windows kept in front.
+    if (!done) {
+        throw Failure(FailureKind::Automation,
+                      "The window " + Quoted(window) + " could not be brought to the front: Windows kept another "
+                      "window there.");
+    }
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
 }
 
 }  // namespace velutreck

@@ -17,7 +17,9 @@ HWND FindWindowByTitle(std::wstring_view title);
 HWND FindWindowOfProcess(DWORD processId);
 
 // Restores the window if minimised and makes it the foreground window, trying harder when Windows
-// refuses at first. Throws an Automation failure when the window no longer exists.
+// refuses at first. Throws an Automation failure when the window no longer exists, when its
+// program does not respond, and when neither it nor a window it owns ends up in front. Returns
+// within a second or so whatever the window's program does.
 void BringToForeground(HWND window);
 
 }  // namespace velutreck

@@ -39,17 +39,18 @@ InputWait::~InputWait() {
     }
 }
 
-void InputWait::Complete(DWORD idleTimeoutMilliseconds) {
-    bool done = !attached_;
+bool InputWait::Complete(DWORD idleTimeoutMilliseconds) {
     if (attached_ && SendMarker(0)) {
-        done = AwaitMarker(idleTimeoutMilliseconds);
+        const bool taken = AwaitMarker(idleTimeoutMilliseconds);
         SendMarker(KEYEVENTF_KEYUP);
+        if (!taken) {
+            return false;
+        }
     }
-    if (done) {
-        HWND foreground = GetForegroundWindow();
-        SendMessageTimeoutW(foreground != nullptr ? foreground : target_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                            idleTimeoutMilliseconds, nullptr);
-    }
+    HWND foreground = GetForegroundWindow();
+    SendMessageTimeoutW(foreground != nullptr ? foreground : target_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                        idleTimeoutMilliseconds, nullptr);
+    return true;
 }
 
 // False when the target took no key for the whole idle time.

@@ -23,9 +23,9 @@ public:
     InputWait& operator=(const InputWait&) = delete;
     ~InputWait();
 
-    // Presses and releases the marker; returns once the target has handled everything before it,
-    // or once it has taken no key for the given time.
-    void Complete(DWORD idleTimeoutMilliseconds);
+    // Presses and releases the marker; returns once the target has handled everything before it
+    // (true), or once it has taken no key for the given time (false).
+    bool Complete(DWORD idleTimeoutMilliseconds);
 
 private:
     bool AwaitMarker(DWORD idleTimeoutMilliseconds) const;

@@ -27,7 +27,8 @@ MessageBoxAnswer Win32MessageBoxes::Show(const std::string& text, MessageBoxStyl
     const ModalState::Scope open(modal_);
     const int answer = MessageBoxW(LiveOwner(owner_), Widen(text).c_str(), Widen(title).c_str(),
                                    static_cast<UINT>(style));
-    return answer == IDCANCEL ? MessageBoxAnswer::Cancel : MessageBoxAnswer::Ok;
+    // A box that could not be shown (0) was never answered: it must not start a job.
+    return answer == IDOK ? MessageBoxAnswer::Ok : MessageBoxAnswer::Cancel;
 }
 
 DialogOutcome Win32CommonDialog::ShowOpen(CommonDialogState& state) {

@@ -26,7 +26,17 @@ struct BoxSearch {
     HWND found;
 };
 
-void Type(const KeySequence& keys) { Win32Desktop().InjectKeys(keys, true); }
+// The operator's keys go to the window in front, as a user's would; the desktop types only into
+// the program it last activated, so the operator activates the one in front first.
+void Type(const KeySequence& keys) {
+    const HWND foreground = GetForegroundWindow();
+    if (foreground == nullptr) {
+        throw std::runtime_error("No window has the focus to type \"" + keys.notation + "\" into.");
+    }
+    Win32Desktop desktop;
+    desktop.ActivateByTitle(CaptionOf(foreground));
+    desktop.InjectKeys(keys, true);
+}
 
 }  // namespace
 

@@ -4,7 +4,7 @@
 // virtual key in hexadecimal ("Shift+Alt+59"). The log is a child window of class "KeyLog" that
 // answers WM_GETTEXT and is emptied by WM_SETTEXT; it keeps the text in memory, so that logging
 // costs next to nothing and the window takes keys as fast as a plain edit box. Tests can make the
-// window slow or hung (key_capture_messages.h).
+// window slow or hung, or open a second window of the same kind (key_capture_messages.h).
 #include <algorithm>
 #include <cwchar>
 #include <string>
@@ -17,7 +17,7 @@ namespace {
 constexpr int TypingId = 1;
 constexpr int LogId = 2;
 
-HWND typing = nullptr;
+std::wstring title;
 std::wstring keyLog;
 DWORD delayPerKey = 0;
 DWORD hangAtNextKey = 0;
@@ -66,14 +66,14 @@ LRESULT CALLBACK LogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            typing = CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+            CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                                      10, 10, 560, 24, window, reinterpret_cast<HMENU>(TypingId), nullptr, nullptr);
             CreateWindowExW(0, L"KeyLog", L"", WS_CHILD, 0, 0, 0, 0, window, reinterpret_cast<HMENU>(LogId), nullptr,
                             nullptr);
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
-                SetFocus(typing);
+                SetFocus(GetDlgItem(window, TypingId));
             }
             return 0;
         case WM_SYSCOMMAND:
@@ -88,6 +88,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case velutreck::KeyCaptureHangAtNextKey:
             hangAtNextKey = static_cast<DWORD>(wParam);
             return 0;
+        case velutreck::KeyCaptureOpenSecondWindow: {
+            const HWND second = CreateWindowExW(0, L"VelutreckKeyCapture", (title + L" Second").c_str(),
+                                                WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 600, 300, nullptr,
+                                                nullptr, GetModuleHandleW(nullptr), nullptr);
+            ShowWindow(second, SW_SHOW);
+            return 0;
+        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -112,7 +119,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     logClass.hInstance = instance;
     logClass.lpszClassName = L"KeyLog";
     RegisterClassW(&logClass);
-    const std::wstring title = TitleFromCommandLine();
+    title = TitleFromCommandLine();
     HWND window = CreateWindowExW(0, windowClass.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 600, 300, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
