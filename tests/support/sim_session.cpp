@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/sim/standard_desktop.h"
+#include "rehearsal/desktop/standard_desktop.h"
 
 namespace velutreck {
 

@@ -12,9 +12,9 @@
 
 #include "app/frmMain.h"
 #include "platform/memory/memory_settings_store.h"
-#include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_wall_clock.h"
-#include "platform/sim/standins/stand_in_options.h"
+#include "rehearsal/desktop/sim_desktop.h"
+#include "rehearsal/desktop/sim_wall_clock.h"
+#include "rehearsal/standins/stand_in_options.h"
 #include "support/memory_form.h"
 #include "support/scripted_common_dialog.h"
 #include "support/test_doubles.h"

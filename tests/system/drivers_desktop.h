@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/failure.h"
-#include "platform/sim/standard_desktop.h"
+#include "rehearsal/desktop/standard_desktop.h"
 #include "unit/drivers/fake_main_window.h"
 
 namespace velutreck {

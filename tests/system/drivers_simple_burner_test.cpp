@@ -4,8 +4,8 @@
 #include "drivers/modNetMDSimpleBurner.h"
 #include "drivers/temp_image.h"
 #include "drivers_desktop.h"
-#include "platform/sim/standins/cd_image.h"
-#include "platform/sim/standins/simple_burner_stand_in.h"
+#include "rehearsal/standins/cd_image.h"
+#include "rehearsal/standins/simple_burner_stand_in.h"
 
 namespace velutreck {
 namespace {

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/standard_desktop.h"
-#include "platform/sim/standins/image_drive_stand_in.h"
-#include "platform/sim/standins/mini_disc.h"
-#include "platform/sim/standins/nero_stand_in.h"
+#include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/standins/image_drive_stand_in.h"
+#include "rehearsal/standins/mini_disc.h"
+#include "rehearsal/standins/nero_stand_in.h"
 #include "support/sim_session.h"
 #include "tracklist/break_marker.h"
 #include "tracklist/track_names.h"

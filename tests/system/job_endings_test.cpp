@@ -2,7 +2,7 @@
 // image that cannot be deleted, and a Simple Burner that never reports the end of a recording.
 #include <gtest/gtest.h>
 
-#include "platform/sim/standard_desktop.h"
+#include "rehearsal/desktop/standard_desktop.h"
 #include "support/sim_session.h"
 
 namespace velutreck {

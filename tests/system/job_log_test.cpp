@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/job_log.h"
-#include "platform/sim/standard_desktop.h"
+#include "rehearsal/desktop/standard_desktop.h"
 #include "support/sim_session.h"
 
 namespace velutreck {

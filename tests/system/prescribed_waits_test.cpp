@@ -3,8 +3,8 @@
 // the stand-ins needed.
 #include <gtest/gtest.h>
 
-#include "platform/sim/standard_desktop.h"
-#include "support/prescribed_waits.h"
+#include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/benchmark/prescribed_waits.h"
 #include "support/sim_session.h"
 
 namespace velutreck {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/standard_desktop.h"
-#include "platform/sim/standins/mini_disc.h"
+#include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/standins/mini_disc.h"
 #include "support/sim_session.h"
 
 namespace velutreck {

@@ -10,7 +10,7 @@
 #include "base/failure.h"
 #include "drivers/key_notation.h"
 #include "drivers/modPublic.h"
-#include "key_capture_window.h"
+#include "rehearsal/operator/key_capture_window.h"
 #include "platform/win32/win32_desktop.h"
 #include "wine/programs/key_capture_messages.h"
 

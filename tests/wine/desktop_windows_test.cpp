@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "base/failure.h"
-#include "key_capture_window.h"
+#include "rehearsal/operator/key_capture_window.h"
 #include "platform/win32/win32_desktop.h"
 #include "test_window.h"
 

@@ -6,15 +6,15 @@
 
 #include <filesystem>
 
-#include "install_stand_ins.h"
-#include "operator/job_screenshots.h"
-#include "operator/job_watch.h"
-#include "operator/open_dialog.h"
-#include "operator/operator_actions.h"
-#include "operator/sample_files.h"
+#include "rehearsal/operator/install_stand_ins.h"
+#include "rehearsal/operator/job_screenshots.h"
+#include "rehearsal/operator/job_watch.h"
+#include "rehearsal/operator/open_dialog.h"
+#include "rehearsal/operator/operator_actions.h"
+#include "rehearsal/operator/sample_files.h"
 #include "platform/win32/wide_text.h"
-#include "support/prescribed_waits.h"
-#include "window_test_support.h"
+#include "rehearsal/benchmark/prescribed_waits.h"
+#include "rehearsal/operator/velutreck_process.h"
 
 namespace velutreck {
 namespace {

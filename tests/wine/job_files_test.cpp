@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <set>
 
-#include "operator/job_screenshots.h"
-#include "operator/sample_files.h"
+#include "rehearsal/operator/job_screenshots.h"
+#include "rehearsal/operator/sample_files.h"
 
 namespace velutreck::operating {
 namespace {

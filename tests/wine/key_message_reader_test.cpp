@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/win32/standin_host/key_message_reader.h"
+#include "rehearsal/hosts/key_message_reader.h"
 
 namespace velutreck {
 namespace {

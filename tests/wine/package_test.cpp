@@ -12,7 +12,7 @@
 
 #include "base/product.h"
 #include "platform/win32/wide_text.h"
-#include "window_test_support.h"
+#include "rehearsal/operator/velutreck_process.h"
 
 namespace velutreck {
 namespace {

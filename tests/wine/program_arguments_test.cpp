@@ -2,8 +2,8 @@
 // project path the shell quotes, and the speed factor for its delays.
 #include <gtest/gtest.h>
 
-#include "platform/win32/standin_host/program_arguments.h"
-#include "platform/win32/standin_host/stand_in_speed.h"
+#include "rehearsal/hosts/program_arguments.h"
+#include "rehearsal/hosts/stand_in_speed.h"
 
 namespace velutreck {
 namespace {

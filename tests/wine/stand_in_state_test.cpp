@@ -8,8 +8,8 @@
 #include "base/failure.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
-#include "platform/win32/standin_host/disc_text.h"
-#include "platform/win32/standin_host/stand_in_state.h"
+#include "rehearsal/hosts/disc_text.h"
+#include "rehearsal/hosts/stand_in_state.h"
 
 namespace velutreck {
 namespace {

@@ -11,13 +11,13 @@
 #include "drivers/modNeroImageDrive.h"
 #include "drivers/modNetMDSimpleBurner.h"
 #include "drivers/temp_image.h"
-#include "install_stand_ins.h"
-#include "platform/sim/standins/cd_image.h"
+#include "rehearsal/operator/install_stand_ins.h"
+#include "rehearsal/standins/cd_image.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "unit/drivers/fake_main_window.h"
-#include "window_test_support.h"
+#include "rehearsal/operator/velutreck_process.h"
 
 namespace velutreck {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "key_capture_window.h"
+#include "rehearsal/operator/key_capture_window.h"
 #include "platform/win32/mutex_instance_check.h"
 #include "platform/win32/program_folder.h"
 #include "platform/win32/registry_settings_store.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "window_test_support.h"
+#include "rehearsal/operator/velutreck_process.h"
 
 #include <commctrl.h>
 

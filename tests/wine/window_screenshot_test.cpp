@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/layout.h"
-#include "window_test_support.h"
-#include "screenshot.h"
+#include "rehearsal/operator/velutreck_process.h"
+#include "rehearsal/operator/screenshot.h"
 
 namespace velutreck::windowtest {
 namespace {

@@ -1,7 +1,7 @@
 // frmMain's start-up, shutdown and the handlers outside a job, on in-memory controls.
 #include <gtest/gtest.h>
 
-#include "platform/sim/standard_desktop.h"
+#include "rehearsal/desktop/standard_desktop.h"
 #include "support/sim_session.h"
 
 namespace velutreck {

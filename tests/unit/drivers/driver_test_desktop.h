@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "fake_main_window.h"
-#include "platform/sim/sim_desktop.h"
-#include "platform/sim/transcript_text.h"
+#include "rehearsal/desktop/sim_desktop.h"
+#include "rehearsal/desktop/transcript_text.h"
 
 namespace velutreck {
 

@@ -8,7 +8,7 @@
 
 #include "drivers/key_notation.h"
 #include "platform/key_events.h"
-#include "platform/sim/sim_keyboard.h"
+#include "rehearsal/desktop/sim_keyboard.h"
 
 namespace velutreck {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "base/failure.h"
-#include "platform/sim/standard_desktop.h"
-#include "platform/sim/standins/cd_image.h"
+#include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/standins/cd_image.h"
 
 namespace velutreck {
 namespace {

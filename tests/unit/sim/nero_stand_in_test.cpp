@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/sim/standard_desktop.h"
-#include "platform/sim/standins/cd_image.h"
-#include "platform/sim/standins/nero_stand_in.h"
+#include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/standins/cd_image.h"
+#include "rehearsal/standins/nero_stand_in.h"
 #include "sim_test_support.h"
 
 namespace velutreck {

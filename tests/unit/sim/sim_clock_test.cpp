@@ -1,4 +1,4 @@
-#include "platform/sim/sim_clock.h"
+#include "rehearsal/desktop/sim_clock.h"
 
 #include <gtest/gtest.h>
 

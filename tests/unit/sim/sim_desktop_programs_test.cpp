@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/failure.h"
-#include "platform/sim/sim_desktop.h"
+#include "rehearsal/desktop/sim_desktop.h"
 #include "sim_test_support.h"
 
 namespace velutreck {

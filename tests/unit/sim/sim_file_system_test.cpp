@@ -1,4 +1,4 @@
-#include "platform/sim/sim_file_system.h"
+#include "rehearsal/desktop/sim_file_system.h"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "drivers/key_notation.h"
-#include "platform/sim/sim_desktop.h"
-#include "platform/sim/standins/key_text.h"
-#include "platform/sim/standins/stand_in.h"
+#include "rehearsal/desktop/sim_desktop.h"
+#include "rehearsal/standins/key_text.h"
+#include "rehearsal/standins/stand_in.h"
 
 namespace velutreck::sim_test {
 

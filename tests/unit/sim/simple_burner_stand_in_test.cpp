@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "base/failure.h"
-#include "platform/sim/standard_desktop.h"
-#include "platform/sim/standins/cd_image.h"
-#include "platform/sim/standins/simple_burner_stand_in.h"
+#include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/standins/cd_image.h"
+#include "rehearsal/standins/simple_burner_stand_in.h"
 #include "sim_test_support.h"
 
 namespace velutreck {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/sim/standins/cd_image.h"
-#include "platform/sim/standins/edit_buffer.h"
-#include "platform/sim/standins/image_drive_stand_in.h"
-#include "platform/sim/standins/key_text.h"
-#include "platform/sim/standins/mini_disc.h"
+#include "rehearsal/standins/cd_image.h"
+#include "rehearsal/standins/edit_buffer.h"
+#include "rehearsal/standins/image_drive_stand_in.h"
+#include "rehearsal/standins/key_text.h"
+#include "rehearsal/standins/mini_disc.h"
 #include "sim_test_support.h"
 
 namespace velutreck {

@@ -1,0 +1,147 @@
+#include "rehearsal/desktop/sim_file_system.h"
+
+#include "base/failure.h"
+#include "rehearsal/desktop/sim_text.h"
+
+namespace velutreck {
+
+namespace {
+
+bool IsRootKey(const std::string& key) { return key.size() == 3; }
+
+[[noreturn]] void Refuse(const std::string& doing, const std::string& path, const std::string& why) {
+    throw Failure(FailureKind::FileSystem, "Cannot " + doing + " \"" + path + "\": " + why + ".");
+}
+
+}  // namespace
+
+std::string PathKey(const std::string& path) {
+    if (path.size() < 2 || path[1] != ':' || !IsAsciiLetter(path[0])) {
+        return {};
+    }
+    std::string key = FoldCase(path);
+    while (key.size() > 3 && key.back() == '\\') {
+        key.pop_back();
+    }
+    if (key.size() == 2) {
+        key += '\\';
+    }
+    return key[2] == '\\' ? key : std::string();
+}
+
+std::string ParentKey(const std::string& key) {
+    if (IsRootKey(key)) {
+        return {};
+    }
+    const auto slash = key.rfind('\\');
+    return slash == 2 ? key.substr(0, 3) : key.substr(0, slash);
+}
+
+SimFileSystem::SimFileSystem() { folders_.insert("c:\\"); }
+
+bool SimFileSystem::FileExists(const std::string& path) const { return files_.contains(PathKey(path)); }
+
+bool SimFileSystem::FolderExists(const std::string& path) const { return folders_.contains(PathKey(path)); }
+
+SimFileSystem::File& SimFileSystem::ExistingFile(const std::string& path, const std::string& doing) {
+    const auto found = files_.find(PathKey(path));
+    if (found == files_.end()) {
+        Refuse(doing, path, "there is no such file");
+    }
+    return found->second;
+}
+
+void SimFileSystem::DeleteFile(const std::string& path) {
+    const File& file = ExistingFile(path, "delete");
+    if (file.readOnly) {
+        Refuse("delete", path, "the file is read-only");
+    }
+    if (file.inUse) {
+        Refuse("delete", path, "the file is in use by another program");
+    }
+    if (!file.deleteIgnored) {
+        files_.erase(PathKey(path));
+    }
+}
+
+void SimFileSystem::AppendFile(const std::string& path, const std::string& text) {
+    WriteFile(path, ReadFile(path).value_or("") + text);
+}
+
+std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) const {
+    const auto found = files_.find(PathKey(path));
+    if (found == files_.end()) {
+        return std::nullopt;
+    }
+    return found->second.contents;
+}
+
+void SimFileSystem::WriteFile(const std::string& path, const std::string& contents) {
+    const std::string key = PathKey(path);
+    if (key.empty() || IsRootKey(key)) {
+        Refuse("write", path, "that is not a file name");
+    }
+    if (folders_.contains(key)) {
+        Refuse("write", path, "a folder has that name");
+    }
+    if (!folders_.contains(ParentKey(key))) {
+        Refuse("write", path, "its folder does not exist");
+    }
+    const auto found = files_.find(key);
+    if (found == files_.end()) {
+        files_.emplace(key, File{.path = path, .contents = contents});
+        return;
+    }
+    if (found->second.readOnly) {
+        Refuse("write", path, "the file is read-only");
+    }
+    if (found->second.inUse) {
+        Refuse("write", path, "the file is in use by another program");
+    }
+    found->second.contents = contents;
+}
+
+void SimFileSystem::CreateFolder(const std::string& path) {
+    if (PathKey(path).empty()) {
+        Refuse("create the folder", path, "that is not a folder name");
+    }
+    for (std::string key = PathKey(path); !key.empty(); key = ParentKey(key)) {
+        if (files_.contains(key)) {
+            Refuse("create the folder", path, "a file has that name");
+        }
+        folders_.insert(key);
+    }
+}
+
+void SimFileSystem::AddFile(const std::string& path, const std::string& contents) {
+    const std::string parent = ParentKey(PathKey(path));
+    if (!parent.empty()) {
+        CreateFolder(parent);
+    }
+    WriteFile(path, contents);
+}
+
+void SimFileSystem::SetReadOnly(const std::string& path, bool readOnly) {
+    ExistingFile(path, "change").readOnly = readOnly;
+}
+
+void SimFileSystem::SetInUse(const std::string& path, bool inUse) { ExistingFile(path, "open").inUse = inUse; }
+
+void SimFileSystem::SetDeleteIgnored(const std::string& path, bool ignored) {
+    ExistingFile(path, "open").deleteIgnored = ignored;
+}
+
+bool SimFileSystem::InUse(const std::string& path) const {
+    const auto found = files_.find(PathKey(path));
+    return found != files_.end() && found->second.inUse;
+}
+
+std::vector<std::string> SimFileSystem::FilePaths() const {
+    std::vector<std::string> paths;
+    for (const auto& [key, file] : files_) {
+        paths.push_back(file.path);
+    }
+    return paths;
+}
+
+}  // namespace velutreck
