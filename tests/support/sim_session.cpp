@@ -18,7 +18,7 @@ SimSession::SimSession()
     };
 }
 
-void SimSession::Load() { form.Form_Load(); }
+void SimSession::Load(const std::vector<std::string>& commandLineItems) { form.Form_Load(commandLineItems); }
 
 void SimSession::AddFiles(const std::vector<std::string>& paths) {
     std::string answer;

@@ -13,6 +13,10 @@ public:
     void DeleteFile(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
     void WriteFile(const std::string& path, const std::string& contents) override;
+    // Folders that are reparse points (junctions, links) are left out, so that a walk cannot loop.
+    FolderListing ListFolder(const std::string& path) const override;
+    std::string FullPath(const std::string& path) const override;
+    std::string AnsiToUtf8(std::string_view text) const override;
 };
 
 }  // namespace velutreck
