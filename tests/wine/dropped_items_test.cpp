@@ -2,7 +2,7 @@
 // list, items on the command line, and a second copy handing its items to the running copy.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -62,20 +62,25 @@ private:
 };
 
 // What the shell hands a window when files are dropped on it: DROPFILES and the wide paths after
-// it, each ended by a NUL and the whole by one more, in movable global memory.
-HGLOBAL ShellDrop(const std::vector<std::wstring>& paths) {
+// it, each ended by a NUL and the whole by one more, in fixed memory of the receiving process,
+// where a fixed global handle is the memory's address.
+WPARAM ShellDrop(DWORD processId, const std::vector<std::wstring>& paths) {
     std::wstring names;
     for (const std::wstring& path : paths) {
         names += path + L'\0';
     }
     names += L'\0';
-    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    std::copy(names.begin(), names.end(), reinterpret_cast<wchar_t*>(drop + 1));
-    GlobalUnlock(memory);
-    return memory;
+    std::vector<char> bytes(sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    header.fWide = TRUE;
+    std::memcpy(bytes.data(), &header, sizeof(header));
+    std::memcpy(bytes.data() + sizeof(header), names.data(), names.size() * sizeof(wchar_t));
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    void* remote = VirtualAllocEx(process, nullptr, bytes.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    WriteProcessMemory(process, remote, bytes.data(), bytes.size(), nullptr);
+    CloseHandle(process);
+    return reinterpret_cast<WPARAM>(remote);
 }
 
 TEST_F(DroppedItems, StartedWithAFolderAPlaylistAndAFileItAddsTheirBatchesAndTellsWhatWasSkipped) {
@@ -100,8 +105,7 @@ TEST_F(DroppedItems, FilesDroppedOntoTheTrackListAreAddedInExplorersOrder) {
     ASSERT_NE(window, nullptr);
     const HWND list = ControlOf(window, ControlId::lstAudioFiles);
     PostMessageW(list, WM_DROPFILES,
-                 reinterpret_cast<WPARAM>(ShellDrop({WidePath(L"\\Album\\10 Ten.mp3"), WidePath(L"\\Album\\2 Two.mp3")})),
-                 0);
+                 ShellDrop(velutreck.Id(), {WidePath(L"\\Album\\10 Ten.mp3"), WidePath(L"\\Album\\2 Two.mp3")}), 0);
     EXPECT_TRUE(Eventually([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 3; }));
     EXPECT_EQ(operating::ListEntries(window),
               (std::vector<std::string>{"---Break---", Path(L"\\Album\\2 Two.mp3"), Path(L"\\Album\\10 Ten.mp3")}));
