@@ -50,12 +50,16 @@ TEST_F(Items, AFolderGivesItsFilesThenEachSubFolderDepthFirstInExplorersOrder) {
 }
 
 TEST_F(Items, LooseFilesFormOneSortedBatchWhereTheFirstStandsAndPathsAreMadeFull) {
-    for (const char* path : {"C:\\M\\b10.mp3", "C:\\M\\B9.mp3", "C:\\M\\a.cda", "C:\\F\\f.vqf", "C:\\P\\list.m3u"}) {
+    for (const char* path : {"C:\\M\\b10.mp3", "C:\\M\\B9.mp3", "C:\\M\\a.cda", "C:\\F\\f.vqf", "C:\\P\\list.m3u",
+                             "C:\\Z\\0.wav"}) {
         files.AddFile(path, "");
     }
     files.WriteFile("C:\\P\\list.m3u", "..\\M\\a.cda\n");
-    EXPECT_EQ(BatchesOf({"C:\\F", "C:/M/./b10.mp3", "C:\\P\\list.m3u", "C:\\F\\..\\M\\B9.mp3", "M\\a.cda"}),
-              (Batches{{"C:\\F\\f.vqf"}, {"C:\\M\\a.cda", "C:\\M\\B9.mp3", "C:\\M\\b10.mp3"}, {"C:\\M\\a.cda"}}));
+    EXPECT_EQ(BatchesOf({"C:\\F", "C:/M/./b10.mp3", "C:\\P\\list.m3u", "C:\\F\\..\\M\\B9.mp3", "M\\a.cda",
+                         "C:\\Z\\0.wav"}),
+              (Batches{{"C:\\F\\f.vqf"},
+                       {"C:\\Z\\0.wav", "C:\\M\\a.cda", "C:\\M\\B9.mp3", "C:\\M\\b10.mp3"},
+                       {"C:\\M\\a.cda"}}));
 }
 
 TEST_F(Items, PlaylistsTakeTheirEntriesInOrderInEitherEncoding) {
