@@ -1,6 +1,9 @@
 #include "rehearsal/desktop/sim_file_system.h"
 
+#include <algorithm>
+
 #include "base/failure.h"
+#include "base/utf8.h"
 #include "rehearsal/desktop/sim_text.h"
 
 namespace velutreck {
@@ -37,7 +40,7 @@ std::string ParentKey(const std::string& key) {
     return slash == 2 ? key.substr(0, 3) : key.substr(0, slash);
 }
 
-SimFileSystem::SimFileSystem() { folders_.insert("c:\\"); }
+SimFileSystem::SimFileSystem() { folders_.emplace("c:\\", "C:\\"); }
 
 bool SimFileSystem::FileExists(const std::string& path) const { return files_.contains(PathKey(path)); }
 
@@ -109,14 +112,14 @@ void SimFileSystem::CreateFolder(const std::string& path) {
         if (files_.contains(key)) {
             Refuse("create the folder", path, "a file has that name");
         }
-        folders_.insert(key);
+        folders_.emplace(key, path.substr(0, key.size()));
     }
 }
 
 void SimFileSystem::AddFile(const std::string& path, const std::string& contents) {
     const std::string parent = ParentKey(PathKey(path));
     if (!parent.empty()) {
-        CreateFolder(parent);
+        CreateFolder(path.substr(0, parent.size()));  // the folders keep the case the path gives them
     }
     WriteFile(path, contents);
 }
@@ -134,6 +137,64 @@ void SimFileSystem::SetDeleteIgnored(const std::string& path, bool ignored) {
 bool SimFileSystem::InUse(const std::string& path) const {
     const auto found = files_.find(PathKey(path));
     return found != files_.end() && found->second.inUse;
+}
+
+FolderListing SimFileSystem::ListFolder(const std::string& path) const {
+    const std::string key = PathKey(path);
+    const auto nameOf = [](const std::string& inside) { return inside.substr(inside.rfind('\\') + 1); };
+    FolderListing listing;
+    if (key.empty() || !folders_.contains(key)) {
+        return listing;
+    }
+    for (const auto& [fileKey, file] : files_) {
+        if (ParentKey(fileKey) == key) {
+            listing.files.push_back(nameOf(file.path));
+        }
+    }
+    for (const auto& [folderKey, folderPath] : folders_) {
+        if (ParentKey(folderKey) == key) {
+            listing.folders.push_back(nameOf(folderPath));
+        }
+    }
+    return listing;
+}
+
+std::string SimFileSystem::FullPath(const std::string& path) const {
+    std::string slashed = path;
+    std::replace(slashed.begin(), slashed.end(), '/', '\\');
+    std::string root = "C:";
+    std::string rest = slashed;
+    if (slashed.size() >= 2 && slashed[1] == ':') {
+        root = slashed.substr(0, 2);
+        rest = slashed.substr(2);
+    }
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= rest.size()) {
+        const std::size_t end = std::min(rest.find('\\', start), rest.size());
+        const std::string part = rest.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty()) {
+                parts.pop_back();
+            }
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string full = root;
+    for (const std::string& part : parts) {
+        full += "\\" + part;
+    }
+    return parts.empty() ? full + "\\" : full;
+}
+
+std::string SimFileSystem::AnsiToUtf8(std::string_view text) const {
+    std::string utf8;
+    for (const char byte : text) {
+        AppendUtf8(utf8, static_cast<unsigned char>(byte));
+    }
+    return utf8;
 }
 
 std::vector<std::string> SimFileSystem::FilePaths() const {

@@ -1,11 +1,11 @@
 // An in-memory file system with Windows paths: "\" separators, names compared without regard to
 // case, folders that exist on their own. A file can be read-only or held open by a program (the
-// image ImageDrive has mounted); either keeps DeleteFile from removing it, as on Windows.
+// image ImageDrive has mounted); either keeps DeleteFile from removing it, as on Windows. The current
+// folder is "C:\\", and the ANSI code page is Latin-1.
 #pragma once
 
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -24,7 +24,11 @@ public:
     std::optional<std::string> ReadFile(const std::string& path) const override;
     void WriteFile(const std::string& path, const std::string& contents) override;
     void AppendFile(const std::string& path, const std::string& text) override;
-    // A drive root creates the drive.
+    FolderListing ListFolder(const std::string& path) const override;
+    std::string FullPath(const std::string& path) const override;
+    std::string AnsiToUtf8(std::string_view text) const override;
+
+    // Creates the folder and every missing folder above it; a drive root creates the drive.
     void CreateFolder(const std::string& path) override;
     // Set-up for tests: writes the file, creating its folders first.
     void AddFile(const std::string& path, const std::string& contents);
@@ -49,7 +53,7 @@ private:
     File& ExistingFile(const std::string& path, const std::string& doing);
 
     std::map<std::string, File> files_;   // by folded path
-    std::set<std::string> folders_;       // folded paths, roots with their backslash
+    std::map<std::string, std::string> folders_;  // paths as first created, by folded path; roots with their backslash
 };
 
 // The comparison key of a path: ASCII letters folded to lower case, no trailing backslash except

@@ -59,9 +59,12 @@ std::wstring BinFolder() {
     return file.substr(0, file.find_last_of(L'\\'));
 }
 
-VelutreckProcess::VelutreckProcess() {
+VelutreckProcess::VelutreckProcess(const std::vector<std::wstring>& arguments) {
     const std::wstring program = BinFolder() + L"\\Velutreck.exe";
     std::wstring commandLine = L"\"" + program + L"\"";
+    for (const std::wstring& argument : arguments) {
+        commandLine += L" \"" + argument + L"\"";
+    }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, BinFolder().c_str(),

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/control_id.h"
 #include "platform/win32/windows_api.h"
@@ -21,7 +22,8 @@ std::wstring BinFolder();
 // A started Velutreck.exe. It is closed, and ended if it will not close, when this goes.
 class VelutreckProcess {
 public:
-    VelutreckProcess();
+    // Started in the test program's folder, with these words on its command line, each quoted.
+    explicit VelutreckProcess(const std::vector<std::wstring>& arguments = {});
     VelutreckProcess(const VelutreckProcess&) = delete;
     VelutreckProcess& operator=(const VelutreckProcess&) = delete;
     ~VelutreckProcess();

@@ -11,6 +11,8 @@
 #include "base/product.h"
 #include "engine/naming_options.h"
 #include "tracklist/add_files.h"
+#include "tracklist/add_items.h"
+#include "tracklist/item_batches.h"
 #include "tracklist/list_commands.h"
 
 namespace velutreck {
@@ -19,6 +21,9 @@ namespace {
 
 const std::string SecondInstanceMessage =
     "There is already one copy of this program running, and you may not start another one.";
+const std::string BusyCopyMessage =
+    "Velutreck is writing to a MiniDisc at the moment, so it cannot take these files now. Please add them "
+    "when the job has finished.";
 
 SettingsControls SettingsOf(const MainWindowControls& main) {
     return {main.txtAudioProject, main.txtTempFolder, main.txtImageDrive, main.txtSimpleBurner, main.cboCompression,
@@ -48,14 +53,14 @@ void frmMain::ShowError(const std::string& text) {
     services_.messageBoxes.Show(text, MessageBoxStyle::Critical, ProductName);
 }
 
-void frmMain::Form_Load() {
+void frmMain::Form_Load(const std::vector<std::string>& commandLineItems) {
+    bool started = false;
     Guarded([&] {
         MainWindowControls& main = controls_.main;
         FillCompressionList(main.cboCompression);
         LoadSettings(services_.settings, SettingsOf(main), hidden_);
         NamingOptionsRule(main.chkErase, main.chkNameTracks, main.chkOnlyAlpha);
-        if (services_.instanceCheck.AnotherInstanceRunning()) {
-            ShowError(SecondInstanceMessage);
+        if (!FirstCopy(commandLineItems)) {
             main.form.Unload();
             return;
         }
@@ -66,7 +71,31 @@ void frmMain::Form_Load() {
         controls_.lblAppName.SetCaption(version);
         controls_.lblAppName2.SetCaption(version);
         controls_.lblCopyright.SetCaption(AboutText());
+        started = true;
     });
+    if (started && !commandLineItems.empty()) {
+        FilesDropped(commandLineItems);
+    }
+}
+
+bool frmMain::FirstCopy(const std::vector<std::string>& commandLineItems) {
+    if (!services_.instanceCheck.AnotherInstanceRunning()) {
+        return true;
+    }
+    if (!commandLineItems.empty()) {
+        // The paths are made full here, as the running copy's current folder is not this one's.
+        switch (services_.instanceCheck.HandOver(FullItemPaths(commandLineItems, services_.files))) {
+        case HandOverOutcome::Taken:
+            return false;
+        case HandOverOutcome::Busy:
+            services_.messageBoxes.Show(BusyCopyMessage, MessageBoxStyle::Information, ProductName);
+            return false;
+        case HandOverOutcome::NotReached:
+            break;
+        }
+    }
+    ShowError(SecondInstanceMessage);
+    return false;
 }
 
 void frmMain::Form_Unload() {
@@ -138,6 +167,22 @@ void frmMain::TrackListCommand_Click(TrackListCommand command) {
 }
 
 bool frmMain::OpensContextMenu(int button) { return button == ContextMenuButton; }
+
+void frmMain::FilesDropped(const std::vector<std::string>& items) {
+    if (engine_.IsRunning()) {
+        return;
+    }
+    Guarded([&] {
+        const AddItemsResult result = AddItems(controls_.main.lstAudioFiles, services_.files, items,
+                                               controls_.main.chkAutoBreak.Value() != 0);
+        if (!result.errorMessage.empty()) {
+            ShowError(result.errorMessage);
+        }
+        if (!result.skippedMessage.empty()) {
+            services_.messageBoxes.Show(result.skippedMessage, MessageBoxStyle::Information, ProductName);
+        }
+    });
+}
 
 void frmMain::btnBrowseForAudioProject_Click() {
     Guarded([&] { PickFile(services_.commonDialog, dialogState_, AudioProjectFilter, controls_.main.txtAudioProject); });

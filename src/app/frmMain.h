@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/tooltip_texts.h"
 #include "engine/hidden_values.h"
@@ -46,8 +47,9 @@ class frmMain {
 public:
     frmMain(FormControls controls, FormServices services);
 
-    // Start-up. A refused second instance unloads the window before it is shown.
-    void Form_Load();
+    // Start-up, then the items named on the command line are added. A second copy hands its items
+    // to the running copy, or is refused; either way it unloads the window before it is shown.
+    void Form_Load(const std::vector<std::string>& commandLineItems = {});
     // Runs whenever the window closes; saves nothing and leaves the other programs alone.
     void Form_Unload();
 
@@ -62,6 +64,11 @@ public:
     // Whether a press of this mouse button on the track list opens the context menu. The press
     // does not change the selection.
     static bool OpensContextMenu(int button);
+    // Files, folders and playlists dropped onto the track list, named on the command line or handed
+    // over by a second copy. While a job runs the list is locked and nothing happens.
+    void FilesDropped(const std::vector<std::string>& items);
+    // Whether a second copy's items can be taken now: not while a job runs.
+    bool TakesItems() const { return !engine_.IsRunning(); }
     void btnBrowseForAudioProject_Click();
     void btnBrowseForTempFolder_Click();
     void btnBrowseForImageDrive_Click();
@@ -74,6 +81,8 @@ private:
     template <typename Handler>
     void Guarded(Handler&& handler);
     void ShowError(const std::string& text);
+    // False when another copy runs; this one then unloads, its items handed over or refused.
+    bool FirstCopy(const std::vector<std::string>& commandLineItems);
 
     FormControls controls_;
     FormServices services_;

@@ -80,4 +80,7 @@ std::string ToUtf8(std::u32string_view codePoints) {
     return result;
 }
 
+// Decoding replaces every byte that does not belong, so only valid text comes back unchanged.
+bool IsValidUtf8(std::string_view text) { return ToUtf8(ToCodePoints(text)) == text; }
+
 }  // namespace velutreck

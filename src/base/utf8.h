@@ -12,5 +12,6 @@ namespace velutreck {
 std::u32string ToCodePoints(std::string_view utf8);
 std::string ToUtf8(std::u32string_view codePoints);
 void AppendUtf8(std::string& out, char32_t codePoint);
+bool IsValidUtf8(std::string_view text);
 
 }  // namespace velutreck

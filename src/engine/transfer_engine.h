@@ -42,6 +42,8 @@ public:
     // One tick of the master timer: at most one step of the job.
     void tmrMaster_Timer();
 
+    // Whether a job runs: Start/Stop then reads "&Stop" and the track list is locked.
+    bool IsRunning() const;
     Int16 JobState() const { return jobState_; }
     Int16 WaitTicks() const { return waitTicks_; }
     const std::vector<std::string>& TrackNames() const override { return trackNames_; }
@@ -70,7 +72,6 @@ private:
     void CountWaitTick() { waitTicks_ = waitTicks_ + 1; }
     void AdvanceJobState() { jobState_ = jobState_ + 1; }
     void EndJob();
-    bool IsRunning() const;
     void ShowError(const std::string& text);
 
     // What the drivers read of the window.

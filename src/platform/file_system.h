@@ -3,8 +3,16 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace velutreck {
+
+// The names (not paths) of what a folder holds, in no particular order.
+struct FolderListing {
+    std::vector<std::string> files;
+    std::vector<std::string> folders;
+};
 
 class FileSystem {
 public:
@@ -25,6 +33,12 @@ public:
     virtual void AppendFile(const std::string& path, const std::string& text) = 0;
     // Creates the folder and every missing folder above it; throws a FileSystem failure when it cannot.
     virtual void CreateFolder(const std::string& path) = 0;
+    // Empty for a folder that does not exist.
+    virtual FolderListing ListFolder(const std::string& path) const = 0;
+    // The path made absolute against the current folder, "/" read as "\\", without "." or ".." parts.
+    virtual std::string FullPath(const std::string& path) const = 0;
+    // Text in the system's ANSI code page (an old playlist, say), as UTF-8.
+    virtual std::string AnsiToUtf8(std::string_view text) const = 0;
 };
 
 }  // namespace velutreck

@@ -3,9 +3,8 @@
 #include <vector>
 
 #include "base/failure.h"
-#include "tracklist/break_marker.h"
+#include "tracklist/append_batch.h"
 #include "tracklist/dialog_answer.h"
-#include "tracklist/list_capacity.h"
 
 namespace velutreck {
 
@@ -51,16 +50,9 @@ AddFilesResult AddFiles(ListBox& list, CommonDialog& dialog, CommonDialogState& 
         return {};
     }
     const std::vector<std::string> paths = FilePaths(items);
-    const long long marker = autoBreak ? 1 : 0;
-    if (!HasRoomFor(list, marker + static_cast<long long>(paths.size()))) {
+    if (!AppendBatch(list, paths, autoBreak)) {
         throw Failure(FailureKind::Overflow,
                       "The chosen files do not fit into the track list: it holds at most 32,767 entries.");
-    }
-    if (autoBreak) {
-        AppendEntry(list, std::string(BreakMarker));
-    }
-    for (const std::string& path : paths) {
-        AppendEntry(list, path);
     }
     lastAddFolder = items[0];
     // The path pickers set no initial folder of their own, so they open where files were last chosen.

@@ -22,7 +22,7 @@ SimSession::SimSession(const StandInOptions& options)
     };
 }
 
-void SimSession::Load() { form.Form_Load(); }
+void SimSession::Load(const std::vector<std::string>& commandLineItems) { form.Form_Load(commandLineItems); }
 
 void SimSession::AddFiles(const std::vector<std::string>& paths) {
     std::string answer;

@@ -61,7 +61,13 @@ private:
 class FakeInstanceCheck : public InstanceCheck {
 public:
     bool anotherInstance = false;
+    HandOverOutcome handOverOutcome = HandOverOutcome::Taken;
+    std::vector<std::vector<std::string>> handedOver;
     bool AnotherInstanceRunning() override { return anotherInstance; }
+    HandOverOutcome HandOver(const std::vector<std::string>& items) override {
+        handedOver.push_back(items);
+        return handOverOutcome;
+    }
 };
 
 class RecordingBubbleTips : public BubbleTips {

@@ -121,11 +121,12 @@ TEST_F(StandInHostsTest, OneGroupGoesFromNerosImageThroughTheVirtualDriveOntoThe
     SimpleBurnerClose(context_);
     ASSERT_TRUE(Gone(BurnerCaption));
 
-    // Nero opens the project through its association, takes the files and writes the image.
+    // Nero opens the project through its association, takes the files last first (each goes above
+    // the one before) and writes the image.
     NeroStart(context_);
     ASSERT_TRUE(Eventually([&] { return TopWindow("Nero - Burning Rom") != 0; }));
-    NeroAddFile(context_, introSong);
     NeroAddFile(context_, rockSong);
+    NeroAddFile(context_, introSong);
     NeroWriteImage(context_);
     ASSERT_TRUE(Eventually([&] { return TopWindow("Save Image File") != 0; }));
     NeroSaveImageFile(context_);

@@ -1,14 +1,17 @@
 // Velutreck.exe: one thread, one window. OLE for the shell's folder browser, the common controls,
-// the services of the system, the window, start-up, and the message loop, in which the dialog
+// the services of the system, the window, start-up with the items of the command line (files,
+// folders and playlists, as "Send to" and a drop onto the program pass them), and the message loop, in which the dialog
 // manager handles Tab, Enter, Esc and the access keys.
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "app/win32/main_window.h"
 #include "platform/win32/windows_api.h"
 
 #include <commctrl.h>
 #include <ole2.h>
+#include <shellapi.h>
 
 #include "base/product.h"
 #include "platform/win32/mutex_instance_check.h"
@@ -20,6 +23,20 @@
 #include "platform/win32/win32_wall_clock.h"
 
 namespace {
+
+std::vector<std::string> CommandLineItems() {
+    std::vector<std::string> items;
+    int count = 0;
+    wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (words == nullptr) {
+        return items;
+    }
+    for (int i = 1; i < count; ++i) {
+        items.push_back(velutreck::Narrow(words[i]));
+    }
+    LocalFree(words);
+    return items;
+}
 
 int RunMessageLoop(HWND window) {
     MSG message{};
@@ -48,7 +65,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         MutexInstanceCheck instanceCheck;
         Win32WallClock clock;
         MainWindow window(instance, {desktop, files, settings, instanceCheck, clock, ProgramFolder(), LogFolder()});
-        if (window.Load()) {
+        if (window.Load(CommandLineItems())) {
             window.Show();
         }
         exitCode = RunMessageLoop(window.Window());

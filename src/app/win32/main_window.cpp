@@ -7,6 +7,7 @@
 #include "app/win32/main_window_parts.h"
 #include "app/win32/resource_ids.h"
 #include "base/failure.h"
+#include "platform/win32/item_hand_over.h"
 #include "platform/win32/wide_text.h"
 #include "tracklist/scroll_extent.h"
 
@@ -14,14 +15,13 @@ namespace velutreck {
 
 namespace {
 
-constexpr wchar_t WindowClassName[] = L"Velutreck.frmMain";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr double TwipsPerInch = 1440.0;
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    if (GetClassInfoExW(instance, WindowClassName, &windowClass)) {
+    if (GetClassInfoExW(instance, MainWindowClassName, &windowClass)) {
         return;
     }
     windowClass.lpfnWndProc = procedure;
@@ -33,7 +33,7 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
                                                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = WindowClassName;
+    windowClass.lpszClassName = MainWindowClassName;
     if (!RegisterClassExW(&windowClass)) {
         throw Failure(FailureKind::Control, "The main window's class could not be registered.");
     }
@@ -53,7 +53,7 @@ MainWindow::MainWindow(HINSTANCE instance, SystemServices services)
     RegisterWindowClass(instance, &MainWindow::WindowProcedure);
     // Created on the primary screen, where it will be shown, so that it starts at that screen's DPI.
     const RECT work = PrimaryWorkArea();
-    window_ = CreateWindowExW(0, WindowClassName, Widen(MainWindowCaption).c_str(), WindowStyle, work.left, work.top,
+    window_ = CreateWindowExW(0, MainWindowClassName, Widen(MainWindowCaption).c_str(), WindowStyle, work.left, work.top,
                               0, 0, nullptr, nullptr, instance, this);
     if (!window_) {
         throw Failure(FailureKind::Control, "The main window could not be created.");
@@ -67,6 +67,8 @@ MainWindow::MainWindow(HINSTANCE instance, SystemServices services)
     SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(DefaultButton()), 0);
     SetWindowSubclass(parts_->children[ControlId::lstAudioFiles], &MainWindow::ListProcedure, 0,
                       reinterpret_cast<DWORD_PTR>(this));
+    // Files dropped from Explorer land on the track list; while a job runs it is disabled and takes none.
+    DragAcceptFiles(parts_->children[ControlId::lstAudioFiles], TRUE);
 }
 
 MainWindow::~MainWindow() {
@@ -75,8 +77,8 @@ MainWindow::~MainWindow() {
     }
 }
 
-bool MainWindow::Load() {
-    parts_->gate.Run([this] { parts_->frm.Form_Load(); });
+bool MainWindow::Load(const std::vector<std::string>& commandLineItems) {
+    parts_->gate.Run([&] { parts_->frm.Form_Load(commandLineItems); });
     if (parts_->form.UnloadRequested()) {
         return false;
     }

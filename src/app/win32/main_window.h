@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/layout.h"
 #include "platform/desktop.h"
@@ -14,6 +15,8 @@
 #include "platform/settings_store.h"
 #include "platform/wall_clock.h"
 #include "platform/win32/windows_api.h"
+
+#include <shellapi.h>
 
 namespace velutreck {
 
@@ -35,8 +38,9 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow();
 
-    // Form_Load and the track list's scroll extent. False when start-up unloaded the window.
-    bool Load();
+    // Form_Load with the items of the command line, and the track list's scroll extent. False when
+    // start-up unloaded the window.
+    bool Load(const std::vector<std::string>& commandLineItems);
     // Centred on the screen, the "Files" tab in front and the focus on Start.
     void Show();
     HWND Window() const { return window_; }
@@ -54,11 +58,15 @@ private:
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnLookChanged();
     void ShowPage(Container page);
+    void OnDrop(HDROP drop);
+    LRESULT OnItemsHandedOver(const COPYDATASTRUCT& data);
+    void TakeHandedOverItems();
 
     HINSTANCE instance_;
     SystemServices services_;
     HWND window_ = nullptr;
     std::unique_ptr<Parts> parts_;
+    std::vector<std::string> handedOver_;  // a second copy's items, waiting for the window to be idle
 };
 
 }  // namespace velutreck

@@ -1,11 +1,14 @@
 // The main window's message handling: every button, check box and menu entry to its frmMain
-// handler through the handler gate, the tab pages, the tooltips' notifications, the colours behind
+// handler through the handler gate, files dropped onto the track list and items a second copy hands over, the tab pages, the tooltips' notifications, the colours behind
 // the controls on the tab pages, and the window moving to a screen of another DPI.
 #include "app/win32/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/win32/main_window_parts.h"
+#include "platform/win32/item_hand_over.h"
+#include "platform/win32/wide_text.h"
 
 namespace velutreck {
 
@@ -66,7 +69,17 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             parts_->timer.OnTimer([this] { parts_->gate.Run([this] { parts_->frm.tmrMaster_Timer(); }); });
             return 0;
         }
+        if (wParam == HandOverTimerId) {
+            KillTimer(window_, HandOverTimerId);
+            TakeHandedOverItems();
+            return 0;
+        }
         break;
+    case WM_COPYDATA:
+        return OnItemsHandedOver(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case TakeHandedOverItemsMessage:
+        TakeHandedOverItems();
+        return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         if (const LRESULT brush = OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
@@ -158,6 +171,10 @@ LRESULT MainWindow::OnNotify(NMHDR& header) {
 // the entry selected before.
 LRESULT CALLBACK MainWindow::ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                            DWORD_PTR reference) {
+    if (message == WM_DROPFILES) {
+        reinterpret_cast<MainWindow*>(reference)->OnDrop(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
     int button = 0;
     switch (message) {
     case WM_LBUTTONDOWN: button = 1; break;
@@ -175,6 +192,46 @@ LRESULT CALLBACK MainWindow::ListProcedure(HWND list, UINT message, WPARAM wPara
         self.parts_->gate.Run([&] { self.parts_->frm.TrackListCommand_Click(*command); });
     }
     return 0;
+}
+
+// The second copy waits for the answer, so the items are only noted here and added once this
+// message has been answered.
+LRESULT MainWindow::OnItemsHandedOver(const COPYDATASTRUCT& data) {
+    std::vector<std::string> items = HandedOverItems(data);
+    if (items.empty()) {
+        return 0;
+    }
+    if (!parts_->frm.TakesItems()) {
+        return HandOverBusy;
+    }
+    handedOver_.insert(handedOver_.end(), items.begin(), items.end());
+    PostMessageW(window_, TakeHandedOverItemsMessage, 0, 0);
+    return HandOverTaken;
+}
+
+void MainWindow::TakeHandedOverItems() {
+    if (handedOver_.empty()) {
+        return;
+    }
+    if (parts_->modal.Open()) {
+        SetTimer(window_, HandOverTimerId, HandOverRetryInterval, nullptr);
+        return;
+    }
+    const std::vector<std::string> items = std::move(handedOver_);
+    handedOver_.clear();
+    parts_->gate.Run([&] { parts_->frm.FilesDropped(items); });
+}
+
+void MainWindow::OnDrop(HDROP drop) {
+    std::vector<std::string> items;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+        items.push_back(Narrow(path));
+    }
+    DragFinish(drop);
+    parts_->gate.Run([&] { parts_->frm.FilesDropped(items); });
 }
 
 LRESULT MainWindow::OnControlColour(HDC dc, HWND control) {

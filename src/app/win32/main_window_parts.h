@@ -23,6 +23,10 @@ namespace velutreck {
 
 inline constexpr UINT_PTR MasterTimerId = 1;
 inline constexpr UINT MasterTimerInterval = 1000;
+// While a modal box is open, handed-over items wait and are tried again on this timer.
+inline constexpr UINT_PTR HandOverTimerId = 2;
+inline constexpr UINT HandOverRetryInterval = 250;
+inline constexpr UINT TakeHandedOverItemsMessage = WM_APP + 1;
 
 struct MainWindow::Parts {
     Parts(HWND window, HINSTANCE instance, SystemServices& services)

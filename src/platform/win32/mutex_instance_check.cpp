@@ -1,5 +1,7 @@
 #include "platform/win32/mutex_instance_check.h"
 
+#include "platform/win32/item_hand_over.h"
+
 namespace velutreck {
 
 namespace {
@@ -22,5 +24,13 @@ MutexInstanceCheck::~MutexInstanceCheck() {
 }
 
 bool MutexInstanceCheck::AnotherInstanceRunning() { return another_; }
+
+HandOverOutcome MutexInstanceCheck::HandOver(const std::vector<std::string>& items) {
+    switch (SendItemsToRunningCopy(items)) {
+    case HandOverTaken: return HandOverOutcome::Taken;
+    case HandOverBusy: return HandOverOutcome::Busy;
+    default: return HandOverOutcome::NotReached;
+    }
+}
 
 }  // namespace velutreck

@@ -13,6 +13,7 @@ public:
     ~MutexInstanceCheck() override;
 
     bool AnotherInstanceRunning() override;
+    HandOverOutcome HandOver(const std::vector<std::string>& items) override;
 
 private:
     HANDLE mutex_ = nullptr;

@@ -101,5 +101,51 @@ void Win32FileSystem::CreateFolder(const std::string& path) {
     }
 }
 
+FolderListing Win32FileSystem::ListFolder(const std::string& path) const {
+    FolderListing listing;
+    const std::wstring pattern = Widen(path) + (path.ends_with('\\') ? L"*" : L"\\*");
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        return listing;
+    }
+    do {
+        const std::wstring_view name = found.cFileName;
+        if (name == L"." || name == L"..") {
+            continue;
+        }
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            listing.files.push_back(Narrow(name));
+        } else if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+            listing.folders.push_back(Narrow(name));
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return listing;
+}
+
+std::string Win32FileSystem::FullPath(const std::string& path) const {
+    const std::wstring wide = Widen(path);
+    const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) {
+        return path;
+    }
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+    full.resize(length < needed ? length : 0);
+    return full.empty() ? path : Narrow(full);
+}
+
+std::string Win32FileSystem::AnsiToUtf8(std::string_view text) const {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
+    return Narrow(wide);
+}
+
 }  // namespace velutreck
 

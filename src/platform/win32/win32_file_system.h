@@ -15,6 +15,10 @@ public:
     void WriteFile(const std::string& path, const std::string& contents) override;
     void AppendFile(const std::string& path, const std::string& text) override;
     void CreateFolder(const std::string& path) override;
+    // Folders that are reparse points (junctions, links) are left out, so that a walk cannot loop.
+    FolderListing ListFolder(const std::string& path) const override;
+    std::string FullPath(const std::string& path) const override;
+    std::string AnsiToUtf8(std::string_view text) const override;
 };
 
 }  // namespace velutreck

@@ -67,6 +67,73 @@ TEST(FormLoad, ASecondCopyIsRefusedBeforeItShowsAndSavesNothing) {
     EXPECT_TRUE(session.settings.Writes().empty());
 }
 
+TEST(FormLoad, ItemsOnTheCommandLineAreAddedOrHandedOverByASecondCopy) {
+    SimSession first;
+    first.desktop->Files().AddFile("C:\\Drop\\2.mp3", "");
+    first.desktop->Files().AddFile("C:\\Drop\\10.mp3", "");
+    first.Load({"Drop\\10.mp3", "C:\\Drop\\2.mp3"});
+    EXPECT_EQ(first.ListEntries(), (std::vector<std::string>{"---Break---", "C:\\Drop\\2.mp3", "C:\\Drop\\10.mp3"}));
+    EXPECT_TRUE(first.messageBoxes.Shown().empty());
+    EXPECT_TRUE(first.instanceCheck.handedOver.empty());
+
+    struct Case {
+        HandOverOutcome outcome;
+        std::vector<std::string> items;
+        std::string message;  // empty: none
+    };
+    const std::string busy = "Velutreck is writing to a MiniDisc at the moment, so it cannot take these files now. "
+                             "Please add them when the job has finished.";
+    const std::string refused = "There is already one copy of this program running, and you may not start another one.";
+    for (const Case& second : std::vector<Case>{{HandOverOutcome::Taken, {"Drop\\..\\Drop", "http://x/y.mp3"}, ""},
+                                                {HandOverOutcome::Busy, {"C:\\Drop"}, busy},
+                                                {HandOverOutcome::NotReached, {"C:\\Drop"}, refused},
+                                                {HandOverOutcome::Taken, {}, refused}}) {
+        SimSession session;
+        session.instanceCheck.anotherInstance = true;
+        session.instanceCheck.handOverOutcome = second.outcome;
+        session.Load(second.items);
+        EXPECT_TRUE(session.controls.form.Unloaded());
+        EXPECT_TRUE(session.ListEntries().empty());
+        if (second.items.empty()) {
+            EXPECT_TRUE(session.instanceCheck.handedOver.empty());
+        } else if (second.outcome == HandOverOutcome::Taken) {
+            EXPECT_EQ(session.instanceCheck.handedOver,
+                      (std::vector<std::vector<std::string>>{{"C:\\Drop", "http://x/y.mp3"}}));
+        }
+        if (second.message.empty()) {
+            EXPECT_TRUE(session.messageBoxes.Shown().empty());
+        } else {
+            ASSERT_EQ(session.messageBoxes.Shown().size(), 1u);
+            EXPECT_EQ(session.messageBoxes.Shown()[0].text, second.message);
+            EXPECT_EQ(session.messageBoxes.Shown()[0].style,
+                      second.outcome == HandOverOutcome::Busy ? MessageBoxStyle::Information : MessageBoxStyle::Critical);
+        }
+    }
+}
+
+TEST(FormHandlers, ADropAddsItsBatchesAndTellsOfSkippedItemsButIsRefusedDuringAJob) {
+    SimSession session;
+    session.Load();
+    session.controls.chkAutoBreak.SetValue(0);
+    session.desktop->Files().AddFile("C:\\Drop\\notes.txt", "");
+    session.form.FilesDropped({typical_job::C, "C:\\Drop\\notes.txt", typical_job::A});
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{typical_job::A, typical_job::C}));
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 1u);
+    EXPECT_EQ(session.messageBoxes.Shown()[0].text,
+              "1 item was skipped:\nNot audio files: 1\n\nC:\\Drop\\notes.txt (not an audio file)");
+    EXPECT_EQ(session.messageBoxes.Shown()[0].style, MessageBoxStyle::Information);
+    EXPECT_EQ(session.messageBoxes.Shown()[0].title, "Velutreck");
+    EXPECT_TRUE(session.form.TakesItems());
+
+    session.PressStartStop();
+    ASSERT_TRUE(session.IsRunning());
+    const std::size_t shown = session.messageBoxes.Shown().size();
+    session.form.FilesDropped({typical_job::B, "C:\\Drop\\notes.txt"});
+    EXPECT_FALSE(session.form.TakesItems());
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{typical_job::A, typical_job::C}));
+    EXPECT_EQ(session.messageBoxes.Shown().size(), shown);
+}
+
 TEST(FormHandlers, QuitLosesEditsAndHelpOpensThePageBesideTheProgram) {
     SimSession session;
     session.Load();

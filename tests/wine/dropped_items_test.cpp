@@ -1,0 +1,145 @@
+// Files, folders and playlists from Explorer into the real Velutreck.exe: a drop onto the track
+// list, items on the command line, and a second copy handing its items to the running copy.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "rehearsal/operator/operator_actions.h"
+#include "platform/win32/wide_text.h"
+#include "rehearsal/operator/velutreck_process.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace velutreck::windowtest {
+namespace {
+
+// A folder of its own under the temporary folder with an album, a playlist and a loose file.
+class DroppedItems : public testing::Test {
+protected:
+    void SetUp() override {
+        DeleteStoredSettings();
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        root_ = std::wstring(temp) + L"velutreck_items";
+        RemoveRoot();
+        for (const wchar_t* folder : {L"", L"\\Album", L"\\Album\\Sub"}) {
+            CreateDirectoryW((root_ + folder).c_str(), nullptr);
+        }
+        for (const wchar_t* file : {L"\\Album\\10 Ten.mp3", L"\\Album\\2 Two.mp3", L"\\Album\\cover.jpg",
+                                    L"\\Album\\Sub\\s.wav", L"\\loose.wma"}) {
+            Write(root_ + file, "");
+        }
+        Write(root_ + L"\\list.m3u8", "#EXTM3U\r\nAlbum/Sub/s.wav\r\n\r\nmissing.mp3\r\n");
+    }
+    void TearDown() override {
+        RemoveRoot();
+        DeleteStoredSettings();
+    }
+
+    std::string Path(const std::wstring& inRoot) const { return Narrow(root_ + inRoot); }
+    std::wstring WidePath(const std::wstring& inRoot) const { return root_ + inRoot; }
+
+private:
+    static void Write(const std::wstring& path, const std::string& contents) {
+        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    void RemoveRoot() {
+        std::wstring from = root_ + L'\0';
+        SHFILEOPSTRUCTW operation{};
+        operation.wFunc = FO_DELETE;
+        operation.pFrom = from.c_str();
+        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        SHFileOperationW(&operation);
+    }
+
+    std::wstring root_;
+};
+
+// What the shell hands a window when files are dropped on it: DROPFILES and the wide paths after
+// it, each ended by a NUL and the whole by one more, in fixed memory of the receiving process,
+// where a fixed global handle is the memory's address.
+WPARAM ShellDrop(DWORD processId, const std::vector<std::wstring>& paths) {
+    std::wstring names;
+    for (const std::wstring& path : paths) {
+        names += path + L'\0';
+    }
+    names += L'\0';
+    std::vector<char> bytes(sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    header.fWide = TRUE;
+    std::memcpy(bytes.data(), &header, sizeof(header));
+    std::memcpy(bytes.data() + sizeof(header), names.data(), names.size() * sizeof(wchar_t));
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    void* remote = VirtualAllocEx(process, nullptr, bytes.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    WriteProcessMemory(process, remote, bytes.data(), bytes.size(), nullptr);
+    CloseHandle(process);
+    return reinterpret_cast<WPARAM>(remote);
+}
+
+TEST_F(DroppedItems, StartedWithAFolderAPlaylistAndAFileItAddsTheirBatchesAndTellsWhatWasSkipped) {
+    const VelutreckProcess velutreck({WidePath(L"\\Album"), WidePath(L"\\list.m3u8"), WidePath(L"\\loose.wma")});
+    const HWND skipped = velutreck.WaitForMessageBox();
+    ASSERT_NE(skipped, nullptr);
+    EXPECT_EQ(MessageBoxText(skipped),
+              "1 item was skipped:\nNot found: 1\n\n" + Path(L"\\missing.mp3") + " (not found)");
+    PostMessageW(skipped, WM_COMMAND, IDOK, 0);
+    const HWND window = velutreck.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const std::string marker = "---Break---";
+    EXPECT_EQ(operating::ListEntries(window),
+              (std::vector<std::string>{marker, Path(L"\\Album\\2 Two.mp3"), Path(L"\\Album\\10 Ten.mp3"), marker,
+                                        Path(L"\\Album\\Sub\\s.wav"), marker, Path(L"\\Album\\Sub\\s.wav"), marker,
+                                        Path(L"\\loose.wma")}));
+}
+
+TEST_F(DroppedItems, FilesDroppedOntoTheTrackListAreAddedInExplorersOrder) {
+    const VelutreckProcess velutreck;
+    const HWND window = velutreck.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const HWND list = ControlOf(window, ControlId::lstAudioFiles);
+    PostMessageW(list, WM_DROPFILES,
+                 ShellDrop(velutreck.Id(), {WidePath(L"\\Album\\10 Ten.mp3"), WidePath(L"\\Album\\2 Two.mp3")}), 0);
+    EXPECT_TRUE(Eventually([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 3; }));
+    EXPECT_EQ(operating::ListEntries(window),
+              (std::vector<std::string>{"---Break---", Path(L"\\Album\\2 Two.mp3"), Path(L"\\Album\\10 Ten.mp3")}));
+}
+
+TEST_F(DroppedItems, ASecondCopyHandsItsItemsOverOrSaysThatTheRunningCopyIsBusy) {
+    const VelutreckProcess first;
+    const HWND window = first.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    {
+        const VelutreckProcess second({WidePath(L"\\loose.wma")});
+        EXPECT_TRUE(second.WaitForExit(15000));
+    }
+    EXPECT_TRUE(Eventually([&] { return operating::ListEntries(window).size() == 2; }));
+    EXPECT_EQ(operating::ListEntries(window), (std::vector<std::string>{"---Break---", Path(L"\\loose.wma")}));
+
+    // Start shows its checklist while the job already runs.
+    PostMessageW(ControlOf(window, ControlId::btnStartStop), BM_CLICK, 0, 0);
+    const HWND checklist = first.WaitForMessageBox();
+    ASSERT_NE(checklist, nullptr);
+    {
+        const VelutreckProcess second({WidePath(L"\\Album")});
+        const HWND busy = second.WaitForMessageBox();
+        ASSERT_NE(busy, nullptr);
+        EXPECT_EQ(MessageBoxText(busy),
+                  "Velutreck is writing to a MiniDisc at the moment, so it cannot take these files now. Please add "
+                  "them when the job has finished.");
+        PostMessageW(busy, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(second.WaitForExit(10000));
+    }
+    PostMessageW(checklist, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(Eventually([&] { return !IsWindow(checklist); }));
+    EXPECT_EQ(operating::ListEntries(window), (std::vector<std::string>{"---Break---", Path(L"\\loose.wma")}));
+}
+
+}  // namespace
+}  // namespace velutreck::windowtest
