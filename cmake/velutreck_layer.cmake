@@ -1,0 +1,21 @@
+# One static library per layer, from the sources its globs find below the calling folder;
+# dependencies point downwards only. Its headers are included by their path below the include root,
+# the calling folder unless one is given.
+function(velutreck_layer name)
+    cmake_parse_arguments(LAYER "" "INCLUDE_ROOT" "GLOBS;LINKS" ${ARGN})
+    if(NOT LAYER_INCLUDE_ROOT)
+        set(LAYER_INCLUDE_ROOT ${CMAKE_CURRENT_SOURCE_DIR})
+    endif()
+    set(globs)
+    foreach(glob IN LISTS LAYER_GLOBS)
+        list(APPEND globs ${CMAKE_CURRENT_SOURCE_DIR}/${glob})
+    endforeach()
+    file(GLOB sources CONFIGURE_DEPENDS ${globs})
+    if(NOT sources)
+        return()
+    endif()
+    add_library(${name} STATIC ${sources})
+    set_target_properties(${name} PROPERTIES LINKER_LANGUAGE CXX)
+    target_include_directories(${name} PUBLIC ${LAYER_INCLUDE_ROOT})
+    target_link_libraries(${name} PUBLIC ${LAYER_LINKS})
+endfunction()
