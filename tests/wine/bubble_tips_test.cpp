@@ -15,21 +15,15 @@ namespace {
 
 constexpr RECT Screen{0, 0, 1280, 1024};
 
-TEST(TipPlacement, ATipIsCentredUnderThePointerBelowTheCursor) {
+TEST(TipPlacement, ATipIsCentredUnderThePointerBelowTheCursorAndStaysOnThePointersScreenAtEveryEdge) {
     const TipPlacement place = PlaceTip({640, 500}, 20, {200, 40}, Screen);
     EXPECT_EQ(place.left, 540);
     EXPECT_EQ(place.top, 520);
-}
-
-TEST(TipPlacement, ATipStaysOnTheScreenAtEveryEdge) {
     EXPECT_EQ(PlaceTip({1250, 500}, 20, {200, 40}, Screen).left, 1080) << "right edge";
     EXPECT_EQ(PlaceTip({30, 500}, 20, {200, 40}, Screen).left, 0) << "left edge";
-    const TipPlacement low = PlaceTip({640, 1000}, 20, {200, 40}, Screen);
-    EXPECT_EQ(low.top, 960) << "no room below the pointer puts the tip above it";
+    EXPECT_EQ(PlaceTip({640, 1000}, 20, {200, 40}, Screen).top, 960) << "no room below puts the tip above";
     EXPECT_EQ(PlaceTip({640, 10}, 20, {200, 1020}, Screen).top, 0) << "a tip taller than the room above";
-}
-
-TEST(TipPlacement, ATipOnAScreenLeftOfThePrimaryOneStaysOnThatScreen) {
+    // A screen left of the primary one.
     const RECT left{-1920, 0, 0, 1080};
     EXPECT_EQ(PlaceTip({-960, 500}, 20, {200, 40}, left).left, -1060);
     EXPECT_EQ(PlaceTip({-1900, 500}, 20, {200, 40}, left).left, -1920);
@@ -83,6 +77,9 @@ long Width(const RECT& rect) { return rect.right - rect.left; }
 long Height(const RECT& rect) { return rect.bottom - rect.top; }
 
 TEST_F(BubbleTipsOnScreen, ATipShowsWithoutItsMarkerCentredUnderThePointerAndWrapsAtTheMaximumWidth) {
+    SendMessageW(tips.Window(), TTM_SETMAXTIPWIDTH, 0, 123);
+    bubbles.Remove();
+    EXPECT_EQ(SendMessageW(tips.Window(), TTM_GETMAXTIPWIDTH, 0, 0), 123) << "removing tips never installed";
     ASSERT_TRUE(bubbles.Install());
     EXPECT_FALSE(bubbles.Install()) << "a second install changed something";
     bubbles.SetMaxWidth(TipMaxWidth);
@@ -114,12 +111,6 @@ TEST_F(BubbleTipsOnScreen, ATipShowsWithoutItsMarkerCentredUnderThePointerAndWra
     bubbles.Remove();
     EXPECT_EQ(SendMessageW(tips.Window(), TTM_GETMAXTIPWIDTH, 0, 0), -1);
     EXPECT_GT(Width(ShowTip("<c>Centred words").first), Width(plain)) << "without the tips a marker is plain text";
-}
-
-TEST_F(BubbleTipsOnScreen, RemovingTipsThatWereNeverInstalledChangesNothing) {
-    SendMessageW(tips.Window(), TTM_SETMAXTIPWIDTH, 0, 123);
-    bubbles.Remove();
-    EXPECT_EQ(SendMessageW(tips.Window(), TTM_GETMAXTIPWIDTH, 0, 0), 123);
 }
 
 }  // namespace

@@ -89,16 +89,6 @@ TEST(DesktopWindows, AProgramStartedFromAnUnquotedPathWithSpacesCanBeActivatedBy
               FailureKind::Automation);
 }
 
-TEST(DesktopWindows, ShellOpenStartsAProgramWithItsParameters) {
-    Win32Desktop desktop;
-    desktop.ShellOpen(0, Narrow(TestBinFolder() + L"\\key_capture.exe"), "--title Velutreck Probe Shell");
-    HWND opened = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (opened = FindKeyCapture(L"Velutreck Probe Shell")) != nullptr; }));
-    DWORD processId = 0;
-    GetWindowThreadProcessId(opened, &processId);
-    StartedProcess(processId).End(opened);
-}
-
 TEST(DesktopPause, VelutrecksWindowKeepsPaintingWhileItWaitsButTakesNoKeyNorTimer) {
     windowtest::TestWindow own;
     std::vector<UINT> handled;

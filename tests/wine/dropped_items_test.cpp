@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,7 +12,6 @@
 #include "platform/win32/wide_text.h"
 #include "rehearsal/operator/velutreck_process.h"
 
-#include <shellapi.h>
 #include <shlobj.h>
 
 namespace velutreck::windowtest {
@@ -21,21 +22,17 @@ class DroppedItems : public testing::Test {
 protected:
     void SetUp() override {
         DeleteStoredSettings();
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        root_ = std::wstring(temp) + L"velutreck_items";
-        RemoveRoot();
-        for (const wchar_t* folder : {L"", L"\\Album", L"\\Album\\Sub"}) {
-            CreateDirectoryW((root_ + folder).c_str(), nullptr);
-        }
+        std::filesystem::remove_all(root_);
+        std::filesystem::create_directories(root_ + L"\\Album\\Sub");
         for (const wchar_t* file : {L"\\Album\\10 Ten.mp3", L"\\Album\\2 Two.mp3", L"\\Album\\cover.jpg",
                                     L"\\Album\\Sub\\s.wav", L"\\loose.wma"}) {
-            Write(root_ + file, "");
+            std::ofstream(std::filesystem::path(root_ + file));
         }
-        Write(root_ + L"\\list.m3u8", "#EXTM3U\r\nAlbum/Sub/s.wav\r\n\r\nmissing.mp3\r\n");
+        std::ofstream(std::filesystem::path(root_ + L"\\list.m3u8"), std::ios::binary)
+            << "#EXTM3U\r\nAlbum/Sub/s.wav\r\n\r\nmissing.mp3\r\n";
     }
     void TearDown() override {
-        RemoveRoot();
+        std::filesystem::remove_all(root_);
         DeleteStoredSettings();
     }
 
@@ -43,22 +40,7 @@ protected:
     std::wstring WidePath(const std::wstring& inRoot) const { return root_ + inRoot; }
 
 private:
-    static void Write(const std::wstring& path, const std::string& contents) {
-        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr);
-        CloseHandle(file);
-    }
-    void RemoveRoot() {
-        std::wstring from = root_ + L'\0';
-        SHFILEOPSTRUCTW operation{};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-        SHFileOperationW(&operation);
-    }
-
-    std::wstring root_;
+    const std::wstring root_ = (std::filesystem::temp_directory_path() / L"velutreck_items").wstring();
 };
 
 // What the shell hands a window when files are dropped on it: DROPFILES and the wide paths after
@@ -83,7 +65,7 @@ WPARAM ShellDrop(DWORD processId, const std::vector<std::wstring>& paths) {
     return reinterpret_cast<WPARAM>(remote);
 }
 
-TEST_F(DroppedItems, StartedWithAFolderAPlaylistAndAFileItAddsTheirBatchesAndTellsWhatWasSkipped) {
+TEST_F(DroppedItems, ItemsOnTheCommandLineAndFilesDroppedOntoTheTrackListAreAddedInBatchesInExplorersOrder) {
     const VelutreckProcess velutreck({WidePath(L"\\Album"), WidePath(L"\\list.m3u8"), WidePath(L"\\loose.wma")});
     const HWND skipped = velutreck.WaitForMessageBox();
     ASSERT_NE(skipped, nullptr);
@@ -93,22 +75,17 @@ TEST_F(DroppedItems, StartedWithAFolderAPlaylistAndAFileItAddsTheirBatchesAndTel
     const HWND window = velutreck.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
     const std::string marker = "---Break---";
-    EXPECT_EQ(operating::ListEntries(window),
-              (std::vector<std::string>{marker, Path(L"\\Album\\2 Two.mp3"), Path(L"\\Album\\10 Ten.mp3"), marker,
-                                        Path(L"\\Album\\Sub\\s.wav"), marker, Path(L"\\Album\\Sub\\s.wav"), marker,
-                                        Path(L"\\loose.wma")}));
-}
+    std::vector<std::string> expected{marker, Path(L"\\Album\\2 Two.mp3"), Path(L"\\Album\\10 Ten.mp3"), marker,
+                                      Path(L"\\Album\\Sub\\s.wav"), marker, Path(L"\\Album\\Sub\\s.wav"), marker,
+                                      Path(L"\\loose.wma")};
+    EXPECT_EQ(operating::ListEntries(window), expected);
 
-TEST_F(DroppedItems, FilesDroppedOntoTheTrackListAreAddedInExplorersOrder) {
-    const VelutreckProcess velutreck;
-    const HWND window = velutreck.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
     const HWND list = ControlOf(window, ControlId::lstAudioFiles);
     PostMessageW(list, WM_DROPFILES,
                  ShellDrop(velutreck.Id(), {WidePath(L"\\Album\\10 Ten.mp3"), WidePath(L"\\Album\\2 Two.mp3")}), 0);
-    EXPECT_TRUE(Eventually([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 3; }));
-    EXPECT_EQ(operating::ListEntries(window),
-              (std::vector<std::string>{"---Break---", Path(L"\\Album\\2 Two.mp3"), Path(L"\\Album\\10 Ten.mp3")}));
+    EXPECT_TRUE(Eventually([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 12; }));
+    expected.insert(expected.end(), {marker, Path(L"\\Album\\2 Two.mp3"), Path(L"\\Album\\10 Ten.mp3")});
+    EXPECT_EQ(operating::ListEntries(window), expected);
 }
 
 TEST_F(DroppedItems, ASecondCopyHandsItsItemsOverOrSaysThatTheRunningCopyIsBusy) {

@@ -12,6 +12,7 @@
 
 #include "base/product.h"
 #include "platform/win32/wide_text.h"
+#include "rehearsal/operator/key_capture_window.h"
 #include "rehearsal/operator/velutreck_process.h"
 
 namespace velutreck {
@@ -89,47 +90,6 @@ bool Unpack(const std::wstring& zip, const std::wstring& folder) {
     return Eventually([&] { return GetFileAttributesW(mark.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000);
 }
 
-class StartedProgram {
-public:
-    explicit StartedProgram(const std::wstring& path) {
-        std::wstring commandLine = L"\"" + path + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &info_);
-    }
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
-    ~StartedProgram() {
-        if (info_.hProcess != nullptr) {
-            if (!EndsWithin(0)) {
-                TerminateProcess(info_.hProcess, 1);
-            }
-            CloseHandle(info_.hProcess);
-            CloseHandle(info_.hThread);
-        }
-    }
-
-    // The visible top-level window of the program with this title, or null.
-    HWND Window(const std::wstring& title) const {
-        for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, title.c_str()); window != nullptr;
-             window = FindWindowExW(nullptr, window, nullptr, title.c_str())) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == info_.dwProcessId && IsWindowVisible(window)) {
-                return window;
-            }
-        }
-        return nullptr;
-    }
-    bool EndsWithin(DWORD milliseconds) const {
-        return WaitForSingleObject(info_.hProcess, milliseconds) == WAIT_OBJECT_0;
-    }
-
-private:
-    PROCESS_INFORMATION info_{};
-};
-
 TEST(PackageTest, TheZipHoldsTheProgramWithItsEmptyImageAndHelpPageAndTheProgramStartsFromIt) {
     std::ifstream file(std::filesystem::path(ZipPath()), std::ios::binary);
     ASSERT_TRUE(file) << "No zip: build the target package.";
@@ -142,11 +102,20 @@ TEST(PackageTest, TheZipHoldsTheProgramWithItsEmptyImageAndHelpPageAndTheProgram
     std::filesystem::create_directories(folder);
     ASSERT_TRUE(Unpack(ZipPath(), folder));
 
-    StartedProgram velutreck(folder + L"\\Velutreck.exe");
+    const std::wstring program = folder + L"\\Velutreck.exe";
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &started));
+    CloseHandle(started.hThread);
+    const StartedProcess velutreck(started.hProcess);
     HWND window = nullptr;
-    ASSERT_TRUE(Eventually([&] { return (window = velutreck.Window(L"Velutreck")) != nullptr; }));
+    ASSERT_TRUE(Eventually(
+        [&] { return (window = windowtest::VisibleWindowOf(started.dwProcessId, L"Velutreck.frmMain")) != nullptr; }));
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(velutreck.EndsWithin(10000));
+    EXPECT_EQ(WaitForSingleObject(started.hProcess, 10000), WAIT_OBJECT_0);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 namespace velutreck {
 namespace {
 
-TEST(DiscTextTest, ADiscSurvivesItsFileWhateverItsTitlesAndPathsHold) {
+TEST(DiscTextTest, ADiscSurvivesItsFileWhateverItsTitlesHoldAndADamagedFileIsRefusedRatherThanTakenForAnEmptyDisc) {
     const MiniDisc disc{
         .title = "Mix\t(2003)\\\n",
         .groups = {
@@ -24,58 +24,20 @@ TEST(DiscTextTest, ADiscSurvivesItsFileWhateverItsTitlesAndPathsHold) {
         }};
     EXPECT_EQ(ParseDiscText(DiscText(disc)), disc);
     EXPECT_EQ(ParseDiscText(DiscText(MiniDisc())), MiniDisc());
-}
 
-TEST(DiscTextTest, ADamagedDiscFileIsRefusedRatherThanTakenForAnEmptyDisc) {
     const std::string head = "Velutreck stand-in MiniDisc\n";
-    for (const std::string& damaged : {
-             std::string(),
-             std::string("a disc"),
-             head,
-             head + "group\tG\n",
-             head + "disc\tT\ntrack\tLP2\tt\tC:\\a.wav\n",
-             head + "disc\tT\ngroup\tG\ntrack\tLP2\tt\n",
-             head + "disc\tT\ndisc\tU\n",
-             head + "disc\tT\\x\n",
-             head + "disc\tT\\\n",
-             head + "disc\tT\nsomething\n",
-         }) {
+    for (const std::string& damaged :
+         {std::string(), std::string("a disc"), head, head + "group\tG\n", head + "disc\tT\ntrack\tLP2\tt\tC:\\a.wav\n",
+          head + "disc\tT\ngroup\tG\ntrack\tLP2\tt\n", head + "disc\tT\ndisc\tU\n", head + "disc\tT\\x\n",
+          head + "disc\tT\\\n", head + "disc\tT\nsomething\n"}) {
         EXPECT_THROW(ParseDiscText(damaged), Failure) << damaged;
     }
 }
 
-class StandInStateTest : public ::testing::Test {
-protected:
-    StandInStateTest() {
-        wchar_t temp[MAX_PATH + 1] = {};
-        folder_ = Narrow(std::wstring(temp, GetTempPathW(MAX_PATH + 1, temp))) + "VelutreckStateTest";
-        std::filesystem::remove_all(std::filesystem::path(Widen(folder_)));
-    }
-    ~StandInStateTest() override { std::filesystem::remove_all(std::filesystem::path(Widen(folder_))); }
-
-    std::string folder_;
-};
-
-TEST_F(StandInStateTest, TheFolderKeepsTheDiscTheDriveAndTheLogFromOneProgramToTheNext) {
-    StandInState first(folder_);
-    EXPECT_EQ(first.ReadDisc(), MiniDisc());
-    EXPECT_EQ(first.ReadDrive(), VirtualDrive());
-    const MiniDisc disc{.title = "Mix", .groups = {{.title = "A", .tracks = {{"A", "C:\\a.wav", "LP2"}}}}};
-    first.WriteDisc(disc);
-    first.WriteDrive(VirtualDrive{"C:\\Temp\\~TmpVelutreck.nrg"});
-    EXPECT_TRUE(first.AppendToLog("Nero: one"));
-
-    StandInState second(folder_);
-    EXPECT_EQ(second.ReadDisc(), disc);
-    EXPECT_EQ(second.ReadDrive(), VirtualDrive{"C:\\Temp\\~TmpVelutreck.nrg"});
-    EXPECT_TRUE(second.AppendToLog("Simple Burner: two"));
-    EXPECT_EQ(first.ReadLog(), "Nero: one\r\nSimple Burner: two\r\n");
-    second.WriteDrive(VirtualDrive{});
-    EXPECT_EQ(first.ReadDrive(), VirtualDrive());
-}
-
-TEST_F(StandInStateTest, AProgramWritingTheDiscWaitsForAnotherToFinishReadingIt) {
-    StandInState state(folder_);
+TEST(StandInStateTest, AProgramWritingTheDiscWaitsForAnotherToFinishReadingIt) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"VelutreckStateTest";
+    std::filesystem::remove_all(folder);
+    StandInState state(Narrow(folder.wstring()));
     state.WriteDisc(MiniDisc{.title = "Before", .groups = {}});
     HANDLE reader = CreateFileW(Widen(state.DiscFile()).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
@@ -88,6 +50,7 @@ TEST_F(StandInStateTest, AProgramWritingTheDiscWaitsForAnotherToFinishReadingIt)
     EXPECT_NO_THROW(state.WriteDisc(MiniDisc{.title = "After", .groups = {}}));
     finishReading.join();
     EXPECT_EQ(state.ReadDisc().title, "After");
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

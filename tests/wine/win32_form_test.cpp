@@ -61,7 +61,7 @@ TEST_F(MasterTimer, TicksNeverOverlapAndEachComesAnIntervalAfterTheLastReturned)
     EXPECT_FALSE(timer.Enabled());
 }
 
-TEST_F(MasterTimer, NoTickStartsWhileAModalBoxIsOpenAndTicksResumeAfterIt) {
+TEST_F(MasterTimer, NoTickStartsWhileAModalBoxIsOpenAndATickThatRestartsTheTimerLeavesItRunning) {
     int ticks = 0;
     tick = [&] { ++ticks; };
     {
@@ -71,11 +71,9 @@ TEST_F(MasterTimer, NoTickStartsWhileAModalBoxIsOpenAndTicksResumeAfterIt) {
         EXPECT_EQ(ticks, 0);
     }
     EXPECT_TRUE(PumpUntil([&] { return ticks > 0; }));
-    timer.SetEnabled(false);
-}
 
-TEST_F(MasterTimer, ATickThatStopsAndRestartsTheTimerLeavesItRunning) {
-    int ticks = 0;
+    // A tick that stops and restarts the timer leaves it running.
+    ticks = 0;
     tick = [&] {
         ++ticks;
         timer.SetEnabled(false);
@@ -88,7 +86,7 @@ TEST_F(MasterTimer, ATickThatStopsAndRestartsTheTimerLeavesItRunning) {
     timer.SetEnabled(false);
 }
 
-TEST(FormWindow, AnUnloadInsideAHandlerDestroysTheWindowWhenTheOutermostHandlerReturns) {
+TEST(FormWindow, AnUnloadDestroysTheWindowOnceTheOutermostHandlerHasReturned) {
     TestWindow host;
     Win32FormWindow form(host.Window());
     form.SetCaption("Writing - Velutreck");
@@ -103,13 +101,11 @@ TEST(FormWindow, AnUnloadInsideAHandlerDestroysTheWindowWhenTheOutermostHandlerR
     form.EndHandler();
     EXPECT_FALSE(IsWindow(host.Window()));
     EXPECT_TRUE(form.UnloadRequested());
-}
 
-TEST(FormWindow, AnUnloadOutsideAnyHandlerDestroysTheWindowAtOnce) {
-    TestWindow host;
-    Win32FormWindow form(host.Window());
-    form.Unload();
-    EXPECT_FALSE(IsWindow(host.Window()));
+    TestWindow other;
+    Win32FormWindow outside(other.Window());
+    outside.Unload();
+    EXPECT_FALSE(IsWindow(other.Window())) << "an unload outside any handler waited";
 }
 
 }  // namespace
