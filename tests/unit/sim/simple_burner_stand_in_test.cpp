@@ -21,9 +21,14 @@ TEST(SimpleBurnerStandInTest, NamesGoToTheDiscOnlyWhenTheWindowClosesAndStrayKey
     const WindowTree& windows = desktop->Windows();
     const WindowHandle main = windows.Find(0, 0, std::nullopt, SimpleBurnerTitle);
     const WindowHandle firstPanel = windows.Find(main, 0, "#32770", std::nullopt);
-    const WindowHandle list = windows.Find(windows.Find(main, firstPanel, "#32770", std::nullopt), 0, std::nullopt, "List2");
+    const WindowHandle discPanel = windows.Find(main, firstPanel, "#32770", std::nullopt);
+    const WindowHandle nameField = windows.Find(discPanel, 0, "Edit", std::nullopt);
+    const WindowHandle list = windows.Find(discPanel, 0, std::nullopt, "List2");
 
     desktop->InjectKeys(Keys("x"), true);
+    sim_test::Click(*desktop, nameField);
+    desktop->Pause(500);
+    desktop->InjectKeys(Keys("{F2}"), true);
     sim_test::Click(*desktop, list);
     desktop->Pause(500);
     desktop->InjectKeys(Keys("{HOME}{F2}Group{DOWN}Track{DOWN}"), true);
@@ -38,7 +43,8 @@ TEST(SimpleBurnerStandInTest, NamesGoToTheDiscOnlyWhenTheWindowClosesAndStrayKey
             notes.push_back(line);
         }
     }
-    EXPECT_EQ(notes, (std::vector<std::string>{"Simple Burner: stray key \"x\" in \"Net MD Simple Burner\""}));
+    EXPECT_EQ(notes, (std::vector<std::string>{"Simple Burner: stray key \"x\" in \"Net MD Simple Burner\"",
+                                               "Simple Burner: stray key \"F2\" in \"\""}));
 }
 
 }  // namespace
