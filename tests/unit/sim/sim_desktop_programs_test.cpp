@@ -52,5 +52,22 @@ TEST_F(SimDesktopProgramsTest, StartingFailsForAnUnknownPathAPathRunningOnAQuote
     EXPECT_TRUE(started.empty());
 }
 
+TEST_F(SimDesktopProgramsTest, AnEndedProgramLosesItsWindowsAndItsTimersNoLongerRun) {
+    desktop.StartProgram(Tool);
+    StandInHost& host = *started.back()->host;
+    const WindowHandle window = host.AddWindow(0, "#32770", "Tool");
+    int timers = 0;
+    host.RunAfter(100, [&] { ++timers; });
+    host.RunAfter(300, [&] { ++timers; });
+    desktop.Clock().AdvanceBy(200);
+
+    host.ExitProgram();
+    desktop.Clock().AdvanceBy(200);
+
+    EXPECT_EQ(timers, 1);
+    EXPECT_FALSE(desktop.Windows().Exists(window));
+    EXPECT_FALSE(desktop.TaskRunning(1));
+}
+
 }  // namespace
 }  // namespace velutreck
