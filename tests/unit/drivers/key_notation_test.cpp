@@ -28,29 +28,10 @@ void ExpectStrokes(const std::string& notation, const Strokes& expected) {
     EXPECT_EQ(ParseKeys(notation).strokes, expected) << notation;
 }
 
-TEST(KeyNotation, TypesEveryFixedSequenceTheDriversSend) {
-    ExpectStrokes("%(Y)", {Ch(U'Y', "%")});
-    ExpectStrokes("{esc}", {Key(NamedKey::Escape)});
-    ExpectStrokes("{HOME}", {Key(NamedKey::Home)});
-    ExpectStrokes("+{END}", {Key(NamedKey::End, "+")});
-    ExpectStrokes("{F2}", {Key(NamedKey::F2)});
-    ExpectStrokes("{DOWN}", {Key(NamedKey::Down)});
-    ExpectStrokes("%el", {Ch(U'e', "%"), Ch(U'l')});
-    ExpectStrokes("%fw", {Ch(U'f', "%"), Ch(U'w')});
-    ExpectStrokes("%w", {Ch(U'w', "%")});
-    ExpectStrokes("%d", {Ch(U'd', "%")});
-    ExpectStrokes("%{F4}", {Key(NamedKey::F4, "%")});
-    ExpectStrokes("%n", {Ch(U'n', "%")});
-    ExpectStrokes("~", {Key(NamedKey::Enter)});
-}
-
-TEST(KeyNotation, TypesAnyCharacterAsItselfAndKeepsTheNotation) {
-    const KeySequence sequence = ParseKeys("Yé\xF0\x9F\x8E\xB5 ");
-    EXPECT_EQ(sequence.notation, "Yé\xF0\x9F\x8E\xB5 ");
-    EXPECT_EQ(sequence.strokes, (Strokes{Ch(U'Y'), Ch(U'é'), Ch(U'\U0001F3B5'), Ch(U' ')}));
-}
-
-TEST(KeyNotation, BracesNameKeysInAnyCaseOrTypeOneCharacterLiterally) {
+TEST(KeyNotation, CharactersTypeThemselvesAndBracesNameKeysInAnyCaseOrTypeOneCharacterLiterally) {
+    const KeySequence sequence = ParseKeys("Yé\xF0\x9F\x8E\xB5 ~");
+    EXPECT_EQ(sequence.notation, "Yé\xF0\x9F\x8E\xB5 ~");
+    EXPECT_EQ(sequence.strokes, (Strokes{Ch(U'Y'), Ch(U'é'), Ch(U'\U0001F3B5'), Ch(U' '), Key(NamedKey::Enter)}));
     ExpectStrokes("{eSC}{bs}{BkSp}{Del}{pgdn}{f16}", {Key(NamedKey::Escape), Key(NamedKey::Backspace),
                   Key(NamedKey::Backspace), Key(NamedKey::Delete), Key(NamedKey::PageDown), Key(NamedKey::F16)});
     ExpectStrokes("{~}{%}{^}{+}{(}{)}{[}{]}{{}{}}{ }", {Ch(U'~'), Ch(U'%'), Ch(U'^'), Ch(U'+'), Ch(U'('),

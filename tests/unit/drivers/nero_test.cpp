@@ -20,12 +20,9 @@ WindowShape NeroWindow(bool completed = false, const std::string& title = "Nero 
 
 class NeroTest : public DriverTest {};
 
-TEST_F(NeroTest, StartOpensTheAudioProjectThroughTheShell) {
+TEST_F(NeroTest, StartOpensTheProjectAndAFileIsAddedWithItsPathTypedLiterallyBetweenHalfSecondPauses) {
     NeroStart(context);
     EXPECT_EQ(Calls().front(), "ShellOpen(77, \"C:\\Jobs\\Empty.nra\", \"\")");
-}
-
-TEST_F(NeroTest, AFileIsAddedWithItsPathTypedLiterallyBetweenHalfSecondPauses) {
     // Activation finds Nero even with the project's name after its caption.
     Show({NeroWindow(false, "Nero - Burning Rom - Empty.nra")});
     NeroAddFile(context, "C:\\My Music\\a+b %1 ~(x){y}^[z].wav");

@@ -46,14 +46,7 @@ TEST_F(SimDesktopInputTest, WaitedKeysArriveAtOnceAndSentKeysAtTheNextAdvanceInO
     // Keys sent earlier are handled before keys typed later, even without a pause between.
     desktop.InjectKeys(Keys("{esc}"), false);
     desktop.InjectKeys(Keys("~"), true);
-    EXPECT_EQ(tool->events.back(), m + " Enter");
-    EXPECT_EQ(tool->events[tool->events.size() - 2], m + " Esc");
     EXPECT_EQ(desktop.TypedKeys(main), (std::vector<std::string>{"Alt+E", "l", "Shift+End", "Esc", "Enter"}));
-
-    const auto texts = desktop.Transcript().Texts();
-    EXPECT_EQ(texts[1], "Type(\"%el\")");
-    EXPECT_EQ(texts[3], "Send(\"+{END}\")");
-    EXPECT_EQ(texts[5], "Pause(500)");
 }
 
 // Caps Lock would turn "Mix" into "mIX", and a layout without Latin letters would drop the Alt of
@@ -87,58 +80,35 @@ TEST_F(SimDesktopInputTest, EachKeyGoesToTheWindowThatHasTheFocusWhenItArrives) 
 
     desktop.InjectKeys(Keys("C:\\A {(}1{)}.mp3~xy"), true);
 
-    EXPECT_EQ(desktop.Windows().Exists(prompt), false);
     EXPECT_EQ(desktop.TypedKeys(prompt), (std::vector<std::string>{"C:\\A (1).mp3", "Enter"}));
     EXPECT_EQ(desktop.TypedKeys(main), (std::vector<std::string>{"xy"}));
-    EXPECT_EQ(tool->events.back(), std::to_string(main) + " y");
 }
 
-// Keys are refused while a bystander has the focus; keys already on their way when it took the
-// focus reach it, as on Windows.
-TEST_F(SimDesktopInputTest, KeysAreRefusedWhileABystanderHasTheFocusAndQueuedOnesReachIt) {
+// Keys are refused while a bystander, Velutreck's own window or no window has the focus; keys
+// already on their way when the focus moved reach the bystander, as on Windows, but never
+// Velutreck.
+TEST_F(SimDesktopInputTest, KeysAreRefusedUnlessTheProgramTheyAreMeantForHasTheFocus) {
     desktop.InjectKeys(Keys("~"), false);
     const WindowHandle notepad = desktop.AddBystander("Untitled - Notepad");
     for (bool waited : {true, false}) {
         EXPECT_THROW(desktop.InjectKeys(Keys("C:\\Music\\A.mp3"), waited), Failure);
     }
     desktop.Clock().AdvanceBy(1);
-
     EXPECT_EQ(desktop.TypedKeys(notepad), (std::vector<std::string>{"Enter"}));
-    EXPECT_TRUE(tool->events.empty());
     EXPECT_TRUE(desktop.TypedKeys(main).empty());
-}
 
-TEST_F(SimDesktopInputTest, KeysAreRefusedWhileTheFocusIsInVelutrecksOwnWindow) {
+    desktop.ActivateByTitle("Tool");
+    desktop.InjectKeys(Keys("{DOWN}ab"), false);
     desktop.ActivateByTitle("Velutreck");
     for (bool waited : {true, false}) {
-        try {
-            desktop.InjectKeys(Keys("~"), waited);
-            ADD_FAILURE() << "keys typed into Velutreck's own window";
-        } catch (const Failure& failure) {
-            EXPECT_EQ(failure.Kind(), FailureKind::Automation);
-        }
+        EXPECT_THROW(desktop.InjectKeys(Keys("~"), waited), Failure);
     }
     desktop.Clock().AdvanceBy(1);
     EXPECT_TRUE(desktop.TypedKeys(own).empty());
-    const auto texts = desktop.Transcript().Texts();
-    EXPECT_EQ(texts[texts.size() - 2], "Type(\"~\") failed: Keys would be typed into Velutreck's own window");
-    EXPECT_EQ(texts.back(), "Send(\"~\") failed: Keys would be typed into Velutreck's own window");
-
-    // Sent while the tool had the focus, but arriving after Velutreck got it back: kept from it.
-    desktop.ActivateByTitle("Tool");
-    desktop.InjectKeys(Keys("{DOWN}ab"), false);
-    tool->host->ExitProgram();
-    desktop.Clock().AdvanceBy(1);
-    EXPECT_TRUE(desktop.TypedKeys(own).empty());
     EXPECT_EQ(desktop.Transcript().Texts().back(), "Keys kept from Velutreck's own window: \"Down\", \"ab\"");
-}
 
-TEST(SimDesktopWithoutWindowsTest, KeysWithNoWindowToReceiveThemAreRefused) {
-    SimDesktop desktop;
-    EXPECT_THROW(desktop.InjectKeys(ParseKeys("%{F4}"), true), Failure);
-    EXPECT_EQ(desktop.Transcript().Texts(),
-              (std::vector<std::string>{"Type(\"%{F4}\") failed: the focus is in no window, not in the program the "
-                                        "keys are meant for"}));
+    SimDesktop empty;
+    EXPECT_THROW(empty.InjectKeys(Keys("%{F4}"), true), Failure);
 }
 
 }  // namespace
