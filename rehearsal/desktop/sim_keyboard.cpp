@@ -118,8 +118,10 @@ std::optional<KeyStroke> SimKeyboard::Play(const KeyEvent& event) {
     if (event.up) {
         return std::nullopt;
     }
+    // A lock key changes the keyboard and types nothing; programs pass it by.
     if (event.virtualKey == vk::Capital) {
         capsLock_ = !capsLock_;
+        return std::nullopt;
     }
     KeyStroke stroke{.shift = shift_, .ctrl = ctrl_, .alt = alt_};
     if (const std::optional<NamedKey> named = NamedKeyOf(event.virtualKey)) {

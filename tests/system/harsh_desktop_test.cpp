@@ -112,6 +112,22 @@ TEST(HarshDesktop, PromptsThatOpenALittleAfterTheirKeysStillGiveTheRightDisc) {
     ExpectTheWholeJobDone(session);
 }
 
+TEST(HarshDesktop, CapsLockOnAndALayoutWithoutLatinLettersStillGiveTheRightDiscAndNames) {
+    for (SimLayout layout : {SimLayout::UnitedStates, SimLayout::Russian}) {
+        SimSession session;
+        session.desktop->SetCapsLock(true);
+        session.desktop->SetLayout(layout);
+        session.Load();
+        session.controls.txtDiscName.SetText("Mix (2003) +5%");
+        session.AddTypicalList();
+        session.PressStartStop();
+        ASSERT_TRUE(session.RunUntilIdle(Hour));
+        ExpectTheWholeJobDone(session);
+        EXPECT_EQ(session.desktop->Disc().title, "Mix (2003) +5%");
+        EXPECT_TRUE(session.desktop->CapsLockOn());
+    }
+}
+
 TEST(HarshDesktop, WithTheForegroundRefusedNothingIsTypedAnywhereAndNothingIsLost) {
     SimSession session;
     session.desktop->Disc().groups.push_back({"Old", {{"Old track", "C:\\Old.mp3", "LP2"}}});

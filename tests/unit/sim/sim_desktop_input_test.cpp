@@ -62,8 +62,7 @@ TEST_F(SimDesktopInputTest, UnderCapsLockAndOnALayoutWithoutLatinLettersTextAndM
         desktop.InjectKeys(Keys("Mix {(}2003{)}"), false);
         desktop.Pause(1);
 
-        EXPECT_EQ(desktop.TypedKeys(window), (std::vector<std::string>{"CapsLock", "Alt+E", "l", "CapsLock", "CapsLock",
-                                                                       "Mix (2003)", "CapsLock"}))
+        EXPECT_EQ(desktop.TypedKeys(window), (std::vector<std::string>{"Alt+E", "l", "Mix (2003)"}))
             << (layout == SimLayout::Russian ? "on the Russian layout" : "on the US layout");
         EXPECT_TRUE(desktop.CapsLockOn());
     }
