@@ -36,17 +36,6 @@ void Store(SimSession& session, const std::string& key, const std::string& value
     session.settings.WriteSetting("Velutreck", "Settings", key, value);
 }
 
-TEST(PrescribedWaits, ListsAreCountedInGroupsOfFilesWhereverTheirMarkersStand) {
-    const JobShape none = ShapeOfList({Marker, Marker}, true, true);
-    EXPECT_EQ(none.groups, 0);
-    EXPECT_EQ(none.files, 0);
-    const JobShape three = ShapeOfList({Marker, A, Marker, Marker, B, C, Marker, A, Marker}, false, true);
-    EXPECT_EQ(three.groups, 3);
-    EXPECT_EQ(three.files, 4);
-    EXPECT_FALSE(three.erase);
-    EXPECT_EQ(ShapeOfList({A, B, C}, true, true).groups, 1);
-}
-
 TEST(PrescribedWaits, ATypicalJobWithTheDefaultSettingsLastsExactlyTheCountedWaits) {
     SimSession session;
     session.Load();
