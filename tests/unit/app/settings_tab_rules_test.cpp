@@ -41,12 +41,5 @@ TEST(NamingOptionsRule, EnablesTheNamingBoxesFromTheMarksAboveThemAndNeverChange
     }
 }
 
-TEST(NamingOptionsRule, AnyNonZeroValueCountsAsChecked) {
-    NamingBoxes boxes(2, -1, 0);
-    boxes.Apply();
-    EXPECT_TRUE(boxes.nameTracks.Enabled());
-    EXPECT_TRUE(boxes.onlyAlpha.Enabled());
-}
-
 }  // namespace
 }  // namespace velutreck
