@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/control_id.h"
 #include "app/frmMain.h"
@@ -17,11 +18,16 @@ class SessionFormWindow : public FormWindow {
 public:
     explicit SessionFormWindow(std::uint32_t handle) : handle_(handle) {}
     std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    void SetCaption(const std::string& caption) override {
+        caption_ = caption;
+        captions.push_back(caption);
+    }
     std::uint32_t Handle() const override { return handle_; }
     void Unload() override;
 
     std::function<void()> onUnload;
+    // Every caption set, in order.
+    std::vector<std::string> captions;
     bool Unloaded() const { return unloaded_; }
 
 private:

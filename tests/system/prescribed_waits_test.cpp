@@ -16,88 +16,45 @@ using typical_job::C;
 
 const std::string Marker = "---Break---";
 
-struct JobRun {
-    std::int64_t durationMs = 0;
-    int pollTicks = 0;
-};
+TEST(PrescribedWaits, AJobLastsExactlyTheCountedWaitsPlusThePollsTheProgramsNeeded) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> stored;
+        std::vector<std::string> list;
+        bool erase, nameTracks;
+        JobTunings tunings;
+    } cases[] = {
+        {"the typical job with the default settings", {}, {A, B, Marker, C}, true, true, {}},
+        {"three groups without erasing, with a fractional pause",
+         {{"EraseMiniDisc", "0"}, {"GeneralShortPause", "1"}, {"GeneralLongPause", "4"}, {"SimpleBurnerPause", "10.5"}},
+         {Marker, A, Marker, B, C, Marker, A}, false, true, {1, 4, "10.5"}},
+        {"the typical job without track names",
+         {{"NameTracks", "0"}, {"GeneralShortPause", "2"}, {"GeneralLongPause", "5"}, {"SimpleBurnerPause", "12"}},
+         {A, B, Marker, C}, true, false, {2, 5, "12"}},
+    };
+    for (const auto& job : cases) {
+        SCOPED_TRACE(job.what);
+        SimSession session;
+        for (const auto& [key, value] : job.stored) {
+            session.settings.WriteSetting("Velutreck", "Settings", key, value);
+        }
+        session.Load();
+        for (const std::string& entry : job.list) {
+            session.controls.lstAudioFiles.Append(entry);
+        }
+        const JobShape shape = ShapeOfList(session.ListEntries(), job.erase, job.nameTracks);
+        const std::int64_t start = session.Now();
+        session.PressStartStop();
+        ASSERT_TRUE(session.RunUntilIdle(Hour)) << session.desktop->Transcript().Dump();
 
-JobRun RunJob(SimSession& session) {
-    const std::int64_t start = session.Now();
-    session.PressStartStop();
-    EXPECT_TRUE(session.RunUntilIdle(Hour)) << session.desktop->Transcript().Dump();
-    JobRun run{session.Now() - start, 0};
-    for (int state : session.TickStates()) {
-        run.pollTicks += state == 12 || state == 18 ? 1 : 0;
+        int pollTicks = 0;
+        for (int state : session.TickStates()) {
+            pollTicks += state == 12 || state == 18 ? 1 : 0;
+        }
+        const int extraPollTicks = pollTicks - 2 * shape.groups;
+        EXPECT_GE(extraPollTicks, 0);
+        EXPECT_EQ(session.Now() - start, PrescribedJobWaits(shape, job.tunings).TotalMs() + extraPollTicks * 1000);
     }
-    return run;
-}
-
-void Store(SimSession& session, const std::string& key, const std::string& value) {
-    session.settings.WriteSetting("Velutreck", "Settings", key, value);
-}
-
-TEST(PrescribedWaits, ListsAreCountedInGroupsOfFilesWhereverTheirMarkersStand) {
-    const JobShape none = ShapeOfList({Marker, Marker}, true, true);
-    EXPECT_EQ(none.groups, 0);
-    EXPECT_EQ(none.files, 0);
-    const JobShape three = ShapeOfList({Marker, A, Marker, Marker, B, C, Marker, A, Marker}, false, true);
-    EXPECT_EQ(three.groups, 3);
-    EXPECT_EQ(three.files, 4);
-    EXPECT_FALSE(three.erase);
-    EXPECT_EQ(ShapeOfList({A, B, C}, true, true).groups, 1);
-}
-
-TEST(PrescribedWaits, ATypicalJobWithTheDefaultSettingsLastsExactlyTheCountedWaits) {
-    SimSession session;
-    session.Load();
-    session.AddTypicalList();
-    const JobShape job = ShapeOfList(session.ListEntries(), true, true);
-    const JobRun run = RunJob(session);
-
-    const PrescribedWaits waits = PrescribedJobWaits(job, JobTunings{});
-    const int extraPollTicks = run.pollTicks - 2 * job.groups;
-    EXPECT_GE(extraPollTicks, 0);
-    EXPECT_EQ(run.durationMs, waits.TotalMs() + extraPollTicks * 1000);
-}
-
-TEST(PrescribedWaits, WithoutEraseWithAFractionalPauseAndThreeGroupsTheCountStillHolds) {
-    SimSession session;
-    Store(session, "EraseMiniDisc", "0");
-    Store(session, "GeneralShortPause", "1");
-    Store(session, "GeneralLongPause", "4");
-    Store(session, "SimpleBurnerPause", "10.5");
-    session.Load();
-    session.controls.chkAutoBreak.SetValue(1);
-    session.AddFiles({A});
-    session.controls.lstAudioFiles.Append(Marker);
-    session.AddFiles({B, C});
-    session.AddFiles({A});
-    const JobShape job = ShapeOfList(session.ListEntries(), false, true);
-    ASSERT_EQ(job.groups, 3);
-    const JobRun run = RunJob(session);
-
-    const PrescribedWaits waits = PrescribedJobWaits(job, JobTunings{1, 4, "10.5"});
-    EXPECT_EQ(run.durationMs, waits.TotalMs() + (run.pollTicks - 2 * job.groups) * 1000);
-    // Ten and a half seconds for Simple Burner wait like ten.
-    EXPECT_EQ(PrescribedJobWaits(job, JobTunings{1, 4, "10"}).ticks, waits.ticks);
-}
-
-TEST(PrescribedWaits, WithTrackNamesOffOnlyTheDiscNameCostsAPause) {
-    SimSession session;
-    Store(session, "NameTracks", "0");
-    Store(session, "GeneralShortPause", "2");
-    Store(session, "GeneralLongPause", "5");
-    Store(session, "SimpleBurnerPause", "12");
-    session.Load();
-    session.AddTypicalList();
-    const JobShape job = ShapeOfList(session.ListEntries(), true, false);
-    const JobRun run = RunJob(session);
-
-    const PrescribedWaits waits = PrescribedJobWaits(job, JobTunings{2, 5, "12"});
-    EXPECT_EQ(run.durationMs, waits.TotalMs() + (run.pollTicks - 2 * job.groups) * 1000);
-    JobShape named = job;
-    named.nameTracks = true;
-    EXPECT_EQ(PrescribedJobWaits(named, JobTunings{2, 5, "12"}).driverPausesMs - waits.driverPausesMs, 5 * 500);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "drivers/modPublic.h"
+#include "rehearsal/standins/mini_disc.h"
 #include "support/sim_session.h"
 
 namespace velutreck {
@@ -27,6 +28,9 @@ std::set<std::string> HandedToNero(const SimSession& session) {
     }
     return handed;
 }
+
+// "C:\\Music\\A.mp3" is typed as "A".
+std::string FileTitle(const std::string& path) { return path.substr(path.rfind('\\') + 1, 1); }
 
 std::vector<std::string> FilesIn(const std::vector<std::string>& entries) {
     std::vector<std::string> files;
@@ -80,6 +84,15 @@ TEST(StopAndRestart, StopInEveryStateFreezesTheJobAndTheNextStartRecordsWhatIsLe
         EXPECT_EQ(session.messageBoxes.Shown().size(), checklists + 1);
         EXPECT_TRUE(session.ListEntries().empty());
         EXPECT_EQ(SourcesOn(session.desktop->Disc()), expectedLeft);  // the restart erased the disc first
+        // Only this job's names are typed, each on its own row: a group's row takes its first file's.
+        std::vector<std::string> names;
+        for (const DiscGroup& group : session.desktop->Disc().groups) {
+            names.push_back(FileTitle(group.tracks.front().source));
+            for (const DiscTrack& track : group.tracks) {
+                names.push_back(FileTitle(track.source));
+            }
+        }
+        EXPECT_EQ(RowTitles(session.desktop->Disc()), names);
     }
 }
 

@@ -1,7 +1,10 @@
 // frmMain's start-up, shutdown and the handlers outside a job, on in-memory controls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "rehearsal/desktop/standard_desktop.h"
+#include "tracklist/context_menu.h"
 #include "support/sim_session.h"
 
 namespace velutreck {
@@ -12,20 +15,16 @@ TEST(FormLoad, AnEmptyStoreShowsEveryDefaultAndWritesNothing) {
     session.settings.ClearWrites();
     session.Load();
     const MemoryForm& window = session.controls;
-    EXPECT_EQ(window.txtTempFolder.Text(), "C:\\");
-    EXPECT_EQ(window.txtImageDrive.Text(), "C:\\Program Files\\ahead\\ImageDrive\\ImageDrive.exe");
-    EXPECT_EQ(window.txtSimpleBurner.Text(), "C:\\Program Files\\Sony\\Net MD Simple Burner\\NetMDSB.exe");
+    // The stored values themselves are the settings' own tests' concern.
     EXPECT_EQ(window.txtPause.Text(), "30");
-    EXPECT_EQ(window.cboCompression.ListIndex(), 1);
-    EXPECT_EQ(window.cboCompression.Item(1), "LP4");
-    EXPECT_EQ(window.chkErase.Value(), 1);
-    EXPECT_EQ(window.chkNameTracks.Value(), 1);
-    EXPECT_EQ(window.chkOnlyAlpha.Value(), 1);
+    EXPECT_EQ(window.cboCompression.Item(window.cboCompression.ListIndex()), "LP4");
     EXPECT_TRUE(window.chkOnlyAlpha.Enabled());
     EXPECT_EQ(window.lblAppName.Caption(), "Velutreck (2003.04.15)");
     EXPECT_EQ(window.lblAppName2.Caption(), "Velutreck (2003.04.15)");
     EXPECT_NE(window.lblCopyright.Caption().find("\r\n"), std::string::npos);
     EXPECT_EQ(window.btnStartStop.ToolTipText(), "Save settings and write audio files to MiniDisc");
+    EXPECT_EQ(window.btnReadme.ToolTipText(), "View Readme.txt");
+    EXPECT_EQ(window.chkErase.ToolTipText(), "Erase MiniDisc before writing audio files; does not work with protected tracks!");
     EXPECT_EQ(window.txtDiscName.ToolTipText(), "");
     EXPECT_EQ(session.bubbleTips.calls, (std::vector<std::string>{"Install", "SetMaxWidth 400"}));
     EXPECT_TRUE(session.settings.Writes().empty());
@@ -168,18 +167,30 @@ TEST(FormHandlers, TheContextMenuActsOnThePreviousSelectionAndFailuresAreShown) 
     SimSession session;
     session.Load();
     session.controls.chkAutoBreak.SetValue(0);
-    session.AddFiles({"C:\\Music\\A.mp3", "C:\\Music\\B.mp3"});
-    session.controls.lstAudioFiles.SetSelectedIndex(0);
+    session.AddFiles({"C:\\Music\\A.mp3", "C:\\Music\\B.mp3", "C:\\Music\\C.mp3"});
     EXPECT_TRUE(frmMain::OpensContextMenu(2));
     EXPECT_FALSE(frmMain::OpensContextMenu(1));
-    session.form.TrackListCommand_Click(TrackListCommand::Remove);
-    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"C:\\Music\\B.mp3"}));
+    // The menu's entries by their captions, as the user picks them.
+    const auto pick = [&](std::string_view caption) {
+        const auto entry = std::ranges::find(ContextMenuEntries, caption, &MenuEntry::caption);
+        ASSERT_NE(entry, ContextMenuEntries.end());
+        session.form.TrackListCommand_Click(entry->command.value());
+    };
+    session.controls.lstAudioFiles.SetSelectedIndex(1);
+    pick("Shift Up");
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"C:\\Music\\B.mp3", "C:\\Music\\A.mp3", "C:\\Music\\C.mp3"}));
+    pick("Shift Down");
+    pick("Shift Down");
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"C:\\Music\\A.mp3", "C:\\Music\\C.mp3", "C:\\Music\\B.mp3"}));
+    session.controls.lstAudioFiles.SetSelectedIndex(0);
+    pick("Remove");
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"C:\\Music\\C.mp3", "C:\\Music\\B.mp3"}));
 
     session.commonDialog.Script({DialogOutcome::AnswerTooLong, "", std::nullopt});
-    session.form.TrackListCommand_Click(TrackListCommand::Add);
+    pick("Add...");
     ASSERT_EQ(session.messageBoxes.Shown().size(), 1u);
     EXPECT_EQ(session.messageBoxes.Shown()[0].text.rfind("Error: ", 0), 0u);
-    EXPECT_EQ(session.ListEntries().size(), 1u);
+    EXPECT_EQ(session.ListEntries().size(), 2u);
 }
 
 }  // namespace

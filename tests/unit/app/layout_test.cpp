@@ -35,9 +35,6 @@ TEST(Layout, EveryControlAndMenuEntryHasAnIdOfItsOwn) {
     for (const auto& [name, id] : ContextMenuIds) {
         EXPECT_TRUE(ids.insert(id).second) << name;
     }
-}
-
-TEST(Layout, EveryContextMenuEntryHasAnId) {
     ASSERT_EQ(ContextMenuEntries.size(), ContextMenuIds.size());
     for (const MenuEntry& entry : ContextMenuEntries) {
         EXPECT_EQ(std::ranges::count(ContextMenuIds, entry.name, &std::pair<std::string_view, ControlId>::first), 1)

@@ -9,21 +9,6 @@
 namespace velutreck {
 namespace {
 
-TEST(FillCompressionList, ReplacesWhateverTheListHeldWithLp2AndLp4AndSelectsLp4) {
-    MemoryComboBox list;
-    list.AddItem("LP2");
-    list.AddItem("LP4");
-    list.AddItem("SP");
-    list.SetListIndex(2);
-
-    FillCompressionList(list);
-
-    ASSERT_EQ(list.ListCount(), 2);
-    EXPECT_EQ(list.Item(0), "LP2");
-    EXPECT_EQ(list.Item(1), "LP4");
-    EXPECT_EQ(list.ListIndex(), 1);
-}
-
 struct NamingBoxes {
     MemoryCheckBox erase, nameTracks, onlyAlpha;
 
@@ -54,13 +39,6 @@ TEST(NamingOptionsRule, EnablesTheNamingBoxesFromTheMarksAboveThemAndNeverChange
             }
         }
     }
-}
-
-TEST(NamingOptionsRule, AnyNonZeroValueCountsAsChecked) {
-    NamingBoxes boxes(2, -1, 0);
-    boxes.Apply();
-    EXPECT_TRUE(boxes.nameTracks.Enabled());
-    EXPECT_TRUE(boxes.onlyAlpha.Enabled());
 }
 
 }  // namespace

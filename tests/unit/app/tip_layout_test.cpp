@@ -11,16 +11,13 @@ void ExpectTip(std::string_view raw, TipAlignment alignment, std::string_view sh
     EXPECT_EQ(tip.text, shown) << raw;
 }
 
-TEST(ReadTipMarker, CentresOrRightAlignsOnAMarkerInEitherCaseAndDropsIt) {
+TEST(ReadTipMarker, CentresOrRightAlignsOnAMarkerInEitherCaseAndLeavesAnyOtherTextWhole) {
     ExpectTip("<c>Centred", TipAlignment::Centre, "Centred");
     ExpectTip("<C>Centred", TipAlignment::Centre, "Centred");
     ExpectTip("<r>Right", TipAlignment::Right, "Right");
     ExpectTip("<R>Right", TipAlignment::Right, "Right");
     ExpectTip("<c>", TipAlignment::Centre, "");
     ExpectTip("<c><r>x", TipAlignment::Centre, "<r>x");
-}
-
-TEST(ReadTipMarker, LeavesAnyOtherTextLeftAlignedAndWhole) {
     ExpectTip("<x>abc", TipAlignment::Left, "<x>abc");
     ExpectTip("<c", TipAlignment::Left, "<c");
     ExpectTip(" <c>abc", TipAlignment::Left, " <c>abc");

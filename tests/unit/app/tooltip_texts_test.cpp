@@ -2,33 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
-#include <vector>
 
 #include "app/layout.h"
-#include "platform/memory/memory_controls.h"
 
 namespace velutreck {
 namespace {
-
-TEST(SetToolTips, GivesTheFifteenControlsTheirTextsInOrderAndTouchesNoOther) {
-    std::map<ControlId, MemoryButton> controls;
-    std::vector<ControlId> asked;
-    SetToolTips([&](ControlId id) -> Control& {
-        asked.push_back(id);
-        return controls[id];
-    });
-
-    ASSERT_EQ(asked.size(), 15u);
-    EXPECT_EQ(asked.front(), ControlId::txtAudioProject);
-    EXPECT_EQ(asked.back(), ControlId::btnDown);
-    EXPECT_EQ(controls.size(), 15u) << "a control was asked for twice";
-    EXPECT_EQ(controls[ControlId::btnStartStop].ToolTipText(), "Save settings and write audio files to MiniDisc");
-    EXPECT_EQ(controls[ControlId::btnReadme].ToolTipText(), "View Readme.txt");
-    EXPECT_EQ(controls[ControlId::chkErase].ToolTipText(),
-              "Erase MiniDisc before writing audio files; does not work with protected tracks!");
-}
 
 TEST(ToolTipTexts, NineteenDistinctControlsOfTheWindowCarryOneLineEach) {
     std::set<ControlId> ids;

@@ -87,7 +87,7 @@ const std::string& EmptyImage() {
     return bytes;
 }
 
-TEST(EmptyImage, IsAVersion2ImageWhoseChunksRunFromTheFooterOffsetToTheEndMarker) {
+TEST(EmptyImage, IsAVersion2ImageOfOneSilentTrackOnACdWhoseChunksRunFromTheFooterOffsetToTheEndMarker) {
     const Image image = Read(EmptyImage());
     EXPECT_EQ(EmptyImage().size(), 1'058'556u);
     std::vector<std::string> ids;
@@ -97,6 +97,14 @@ TEST(EmptyImage, IsAVersion2ImageWhoseChunksRunFromTheFooterOffsetToTheEndMarker
     EXPECT_EQ(ids, (std::vector<std::string>{"CUEX", "DAOX", "SINF", "MTYP", "END!"}));
     EXPECT_TRUE(image.Payload("END!").empty());
     EXPECT_EQ(image.chainEnd, EmptyImage().size() - 12) << "bytes between END! and the footer";
+    ASSERT_EQ(image.Payload("SINF").size(), 4u);
+    EXPECT_EQ(BigEndian(image.Payload("SINF"), 0, 4), 1u) << "one track in the session";
+    ASSERT_EQ(image.Payload("MTYP").size(), 4u);
+    EXPECT_EQ(BigEndian(image.Payload("MTYP"), 0, 4), 1u) << "CD";
+
+    const std::string_view sectors = image.bytes.substr(0, image.firstChunk);
+    EXPECT_EQ(sectors.size(), 450u * 2352);
+    EXPECT_EQ(std::ranges::count(sectors, '\0'), static_cast<std::ptrdiff_t>(sectors.size())) << "silence";
 }
 
 TEST(EmptyImage, CueSheetHoldsLeadInOneAudioTrackWithATwoSecondPregapAndLeadOut) {
@@ -142,21 +150,6 @@ TEST(EmptyImage, DiscLayoutOffsetsAgreeWithTheCueSheetAndTheFooter) {
     const std::vector<CueEntry> cue = CueEntries(image.Payload("CUEX"));
     ASSERT_FALSE(cue.empty());
     EXPECT_EQ(static_cast<std::uint64_t>(cue.back().address), (end - index1) / 2352) << "lead-out";
-}
-
-TEST(EmptyImage, DescribesOneSessionOfOneTrackOnACompactDisc) {
-    const Image image = Read(EmptyImage());
-    ASSERT_EQ(image.Payload("SINF").size(), 4u);
-    EXPECT_EQ(BigEndian(image.Payload("SINF"), 0, 4), 1u);
-    ASSERT_EQ(image.Payload("MTYP").size(), 4u);
-    EXPECT_EQ(BigEndian(image.Payload("MTYP"), 0, 4), 1u) << "CD";
-}
-
-TEST(EmptyImage, PregapAndTrackAreSilence) {
-    const Image image = Read(EmptyImage());
-    const std::string_view sectors = image.bytes.substr(0, image.firstChunk);
-    EXPECT_EQ(sectors.size(), 450u * 2352);
-    EXPECT_EQ(std::ranges::count(sectors, '\0'), static_cast<std::ptrdiff_t>(sectors.size()));
 }
 
 }  // namespace

@@ -37,20 +37,6 @@ TEST(Waits, TheSimpleBurnerPauseIsReadAsANumberAtEveryTick) {
     }
 }
 
-TEST(Waits, TheShortWaitActsOnTheFifthTickAndTheHiddenValuesTuneIt) {
-    SimSession session;
-    session.settings.WriteSetting("Velutreck", "Settings", "GeneralShortPause", "0");
-    StartedJob(session);
-    ASSERT_TRUE(session.RunUntil([&] { return session.form.Engine().JobState() == 4; }, Hour));
-    EXPECT_EQ(TicksIn(session, 2), 2);
-
-    SimSession defaults;
-    StartedJob(defaults);
-    ASSERT_TRUE(defaults.RunUntil([&] { return defaults.form.Engine().JobState() == 3; }, Hour));
-    EXPECT_EQ(TicksIn(defaults, 2), 5);
-    EXPECT_EQ(defaults.desktop->Transcript().Texts().front().rfind("ShellOpen", 0), 0u);  // the first thing it does
-}
-
 TEST(Waits, AStoppedWaitLeavesItsCountForTheNextJob) {
     SimSession session;
     StartedJob(session);

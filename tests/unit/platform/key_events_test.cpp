@@ -66,6 +66,8 @@ TEST(StrokeEvents, CharactersGoAsLayoutKeysShortcutsAsTheirLatinKeyAndEverything
         {us, "\xF0\x9D\x84\x9E", {"U+D834 down", "U+D834 up", "U+DD1E down", "U+DD1E up"}},
         {us, "+{END}", {"Shift down", "35 down ext", "35 up ext", "Shift up"}},
         {us, "{esc}%{F4}", {"27 down", "27 up", "Alt down", "115 down", "115 up", "Alt up"}},
+        // Simple Burner's track list: to the first row, edit it, on to the next row.
+        {us, "{HOME}{F2}{DOWN}~", {"36 down ext", "36 up ext", "113 down", "113 up", "40 down ext", "40 up ext", "13 down", "13 up"}},
         // Nero's and Simple Burner's menu keys still reach the menu on a layout without Latin letters.
         {russian, "%e", {"Alt down", "69 down", "69 up", "Alt up"}},
         {russian, "%(Y)", {"Alt down", "Shift down", "89 down", "89 up", "Shift up", "Alt up"}},

@@ -1,10 +1,7 @@
 #include "tracklist/list_commands.h"
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
-#include "tracklist/context_menu.h"
 #include "tracklist/list_capacity.h"
 #include "unit/tracklist/list_fixture.h"
 
@@ -49,18 +46,6 @@ TEST(TrackListCommands, ShiftsMoveMarkersLikeFilesAndKeepTheMovedEntrySelected) 
     ShiftDown(list);
     EXPECT_EQ(Entries(list), (Strings{"A", "B", "C", Marker}));
     EXPECT_EQ(list.SelectedIndex(), 3);
-}
-
-TEST(TrackListCommands, TheContextMenuActsOnTheEntrySelectedBeforeTheRightClick) {
-    const auto remove = std::find_if(ContextMenuEntries.begin(), ContextMenuEntries.end(),
-                                     [](const MenuEntry& entry) { return entry.caption == "Remove"; });
-    ASSERT_EQ(remove->command, TrackListCommand::Remove);
-    // A is selected; the right-button press over C leaves the selection alone, and the menu's
-    // Remove runs the button's command.
-    MemoryListBox list;
-    Fill(list, {"A", "B", "C"}, 0);
-    RemoveSelected(list);
-    EXPECT_EQ(Entries(list), (Strings{"B", "C"}));
 }
 
 TEST(TrackListCapacity, TheList32767EntriesRefusesOneMoreUnchangedButCanStillBeReordered) {
