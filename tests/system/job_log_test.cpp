@@ -52,11 +52,14 @@ TEST(JobLog, AWholeJobShowsItsSettingsListStatesAndEveryOperationWithWhatItWasGi
     SimSession session;
     session.Load();
     session.AddTypicalList();
+    const std::int64_t start = session.Now();
     session.PressStartStop();
     ASSERT_TRUE(session.RunUntilIdle(Hour));
 
     const Lines lines = LogLines(session);
     ASSERT_GT(lines.size(), 20u);
+    // Each line is stamped with the seconds since Start.
+    EXPECT_NEAR(std::stod(lines[lines.size() - 2]), (session.Now() - start) / 1000.0, 1.0);
     EXPECT_EQ(lines[0], "=== Velutreck job, 2003-04-15 20:00:00, version 2003.04.0015");
     EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 19),
               (Lines{"AudioProject: C:\\Audio\\Empty.nra", "TempFolder: C:\\",
@@ -147,6 +150,7 @@ TEST(JobLog, KeepsTheNewestJobsWithinAMegabyteAndNeverDisturbsAJob) {
     const Lines headers = Matching(LogLines(session), "^=== Velutreck job, ");
     ASSERT_EQ(headers.size(), 3u);
     EXPECT_EQ(headers[0], std::string(JobLogHeader) + "2");
+    EXPECT_EQ(LogLines(session).front(), headers[0]);
     EXPECT_LT(session.desktop->Files().ReadFile(LogPath)->size(), JobLogMaxBytes);
 
     // A log that cannot be written does not change the job.
