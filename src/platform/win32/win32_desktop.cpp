@@ -59,10 +59,22 @@ WindowHandle Win32Desktop::FindWindow(WindowHandle parent, WindowHandle childAft
                                         wideCaption ? wideCaption->c_str() : nullptr));
 }
 
+// A posted click must have been handled before the keys that follow it are typed: a key goes to the
+// window that has the focus when it is queued, and the click is what gives the field the focus.
+// Each message sent to the window's thread returns only once that thread looks at its queue again,
+// so after as many round trips as there are messages in flight it has taken them all. A program
+// that does not respond is not waited for.
 void Win32Desktop::PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam) {
     // Posting to no window would post to this thread.
-    if (window != 0) {
-        PostMessageW(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam));
+    if (window == 0 || !PostMessageW(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam))) {
+        return;
+    }
+    constexpr UINT RoundTripTimeoutMs = 1000;
+    for (int roundTrip = 0; roundTrip < 2; ++roundTrip) {
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutW(ToHwnd(window), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, RoundTripTimeoutMs, &ignored)) {
+            return;
+        }
     }
 }
 
