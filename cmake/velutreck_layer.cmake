@@ -19,3 +19,12 @@ function(velutreck_layer name)
     target_include_directories(${name} PUBLIC ${LAYER_INCLUDE_ROOT})
     target_link_libraries(${name} PUBLIC ${LAYER_LINKS})
 endfunction()
+
+# A small Windows program (wWinMain) built from one source file and linked to the given libraries,
+# put beside Velutreck.exe in bin/.
+function(velutreck_windows_program name source)
+    add_executable(${name} WIN32 ${source})
+    target_link_libraries(${name} PRIVATE ${ARGN})
+    target_link_options(${name} PRIVATE -municode)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
