@@ -27,6 +27,7 @@ std::unique_ptr<SimDesktop> MakeStandardDesktop(const StandInOptions& options) {
     files.AddFile(paths::AudioProject, "Nero audio project\n");
     files.AddFile(paths::ProgramFile, "Velutreck\n");
     files.AddFile(paths::EmptyImage, "Nero image without tracks\n");
+    files.CreateFolder(paths::TempFolder);
     for (const std::string& music : paths::MusicFiles()) {
         files.AddFile(music, "audio\n");
     }

@@ -69,6 +69,12 @@ enum class ControlId : std::uint16_t {
     lblAppName2,
     lblCopyright,
 
+    // Added to tab "Settings" later, after the first ids so that none of those changes.
+    Label13,
+    Frame5,
+    Image5,
+    chkSendTo,
+
     // The track list's context menu.
     mnuAdd = 2000,
     mnuInsertBreak,

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/send_to_menu.h"
 #include "app/tooltip_texts.h"
 #include "engine/hidden_values.h"
 #include "engine/main_window_controls.h"
@@ -16,6 +17,7 @@
 #include "platform/file_system.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
+#include "platform/shortcuts.h"
 #include "platform/wall_clock.h"
 #include "tracklist/context_menu.h"
 
@@ -38,7 +40,9 @@ struct FormServices {
     FolderBrowser& folderBrowser;
     InstanceCheck& instanceCheck;
     BubbleTips& bubbleTips;
+    Shortcuts& shortcuts;
     const WallClock& clock;
+    std::string programFile;    // this Velutreck.exe, full path
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
     std::string logFolder;      // where the job log is kept
 };
@@ -59,6 +63,7 @@ public:
     void btnReadme_Click();
     void chkErase_Click();
     void chkNameTracks_Click();
+    void chkSendTo_Click();
     // The six track-list commands, from their buttons or from the context menu.
     void TrackListCommand_Click(TrackListCommand command);
     // Whether a press of this mouse button on the track list opens the context menu. The press
@@ -81,6 +86,7 @@ private:
     template <typename Handler>
     void Guarded(Handler&& handler);
     void ShowError(const std::string& text);
+    SendToServices SendTo();
     // False when another copy runs; this one then unloads, its items handed over or refused.
     bool FirstCopy(const std::vector<std::string>& commandLineItems);
 

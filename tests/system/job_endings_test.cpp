@@ -10,7 +10,7 @@ namespace {
 
 using typical_job::A;
 using typical_job::C;
-const std::string TempImage = "C:\\~TmpVelutreck.nrg";
+const std::string TempImage = "C:\\Temp\\~TmpVelutreck.nrg";
 
 bool WindowIsIdle(const SimSession& session) {
     return session.controls.btnStartStop.Caption() == "&Start" && !session.controls.tmrMaster.Enabled() &&
@@ -106,7 +106,7 @@ TEST(JobEndings, ALeftoverImageThatCannotBeDeletedEndsTheProgramAfterItsMessage)
     ASSERT_TRUE(session.RunUntil([&] { return session.controls.form.Unloaded(); }, Hour));
 
     ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
-    EXPECT_EQ(session.messageBoxes.Shown()[1].text, "Error: Unable to delete C:\\~TmpVelutreck.nrg");
+    EXPECT_EQ(session.messageBoxes.Shown()[1].text, "Error: Unable to delete C:\\Temp\\~TmpVelutreck.nrg");
     EXPECT_EQ(session.messageBoxes.Shown()[1].style, MessageBoxStyle::Critical);
     EXPECT_EQ(session.bubbleTips.calls.back(), "Remove");
     EXPECT_EQ(session.form.Engine().JobState(), 3);
@@ -126,7 +126,7 @@ TEST(JobEndings, AnImageStillMountedAfterAGroupEndsTheProgramBetweenGroups) {
     session.PressStartStop();
     ASSERT_TRUE(session.RunUntil([&] { return session.controls.form.Unloaded(); }, Hour));
 
-    EXPECT_EQ(session.messageBoxes.Shown().back().text, "Error: Unable to delete C:\\~TmpVelutreck.nrg");
+    EXPECT_EQ(session.messageBoxes.Shown().back().text, "Error: Unable to delete C:\\Temp\\~TmpVelutreck.nrg");
     EXPECT_EQ(session.form.Engine().JobState(), 21);
     EXPECT_EQ(session.desktop->Disc().groups.size(), 1u);
     EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"---Break---", C}));

@@ -36,7 +36,7 @@ TEST(TypicalJob, TwoGroupsAreErasedRecordedAndNamedInListOrder) {
     EXPECT_EQ(session.form.Engine().TrackNames(), (std::vector<std::string>{"A", "A", "B", "C", "C"}));
 
     EXPECT_TRUE(session.ListEntries().empty());
-    EXPECT_FALSE(session.desktop->Files().FileExists("C:\\~TmpVelutreck.nrg"));
+    EXPECT_FALSE(session.desktop->Files().FileExists("C:\\Temp\\~TmpVelutreck.nrg"));
     EXPECT_EQ(session.Caption(), "Velutreck");
     EXPECT_EQ(session.controls.btnStartStop.Caption(), "&Start");
     EXPECT_TRUE(session.controls.lstAudioFiles.Enabled());

@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
+#include "platform/shortcuts.h"
 #include "platform/wall_clock.h"
 #include "platform/win32/windows_api.h"
 
@@ -26,7 +27,9 @@ struct SystemServices {
     FileSystem& files;
     SettingsStore& settings;
     InstanceCheck& instanceCheck;
+    Shortcuts& shortcuts;
     const WallClock& clock;
+    std::string programFile;
     std::string programFolder;
     std::string logFolder;
 };
