@@ -51,6 +51,17 @@ TEST(FormLoad, StoredChoicesApplyAndTheNamingRuleFollowsThem) {
     EXPECT_EQ(session.controls.chkOnlyAlpha.Value(), 1);
 }
 
+// Only a program missing from Program Files is looked for under Program Files (x86).
+TEST(FormLoad, ProgramPathsThatExistOrLieElsewhereAreShownAsStored) {
+    SimSession session;
+    session.desktop->Files().AddFile("C:\\Program Files (x86)\\ahead\\ImageDrive\\ImageDrive.exe", "older copy");
+    session.desktop->Files().AddFile("C:\\Program Files (x86)\\Tools\\NetMDSB.exe", "program");
+    session.settings.WriteSetting("Velutreck", "Settings", "SimpleBurner", "D:\\Tools\\NetMDSB.exe");
+    session.Load();
+    EXPECT_EQ(session.controls.txtImageDrive.Text(), standard_desktop::ImageDrivePath);
+    EXPECT_EQ(session.controls.txtSimpleBurner.Text(), "D:\\Tools\\NetMDSB.exe");
+}
+
 TEST(FormLoad, ASecondCopyIsRefusedBeforeItShowsAndSavesNothing) {
     SimSession session;
     session.instanceCheck.anotherInstance = true;
