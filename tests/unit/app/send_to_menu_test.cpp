@@ -46,16 +46,19 @@ TEST(SendToMenu, AnotherCopysShortcutIsReplacedOnlyWhenTheUserSaysYes) {
     session.Load();
     EXPECT_EQ(session.controls.chkSendTo.Value(), 0);
 
-    session.messageBoxes.AnswerNext(MessageBoxAnswer::No);
-    Click(session, 1);
-    ASSERT_EQ(session.messageBoxes.Shown().size(), 1u);
+    // Cancel is what a box that could not be shown answers.
+    for (const MessageBoxAnswer answer : {MessageBoxAnswer::No, MessageBoxAnswer::Cancel}) {
+        session.messageBoxes.AnswerNext(answer);
+        Click(session, 1);
+        EXPECT_EQ(session.shortcuts.Target(Shortcut), OtherCopy);
+        EXPECT_EQ(session.controls.chkSendTo.Value(), 0);
+    }
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
     const ShownMessage& question = session.messageBoxes.Shown()[0];
     EXPECT_EQ(question.text, "Explorer's Send to menu already shows a Velutreck that starts D:\\Old\\Velutreck.exe. "
                              "Let it start this copy, C:\\Program Files\\Velutreck\\Velutreck.exe, instead?");
     EXPECT_EQ(question.style, MessageBoxStyle::YesNoQuestion);
     EXPECT_EQ(question.title, "Velutreck");
-    EXPECT_EQ(session.shortcuts.Target(Shortcut), OtherCopy);
-    EXPECT_EQ(session.controls.chkSendTo.Value(), 0);
 
     session.messageBoxes.AnswerNext(MessageBoxAnswer::Yes);
     Click(session, 1);
@@ -66,7 +69,7 @@ TEST(SendToMenu, AnotherCopysShortcutIsReplacedOnlyWhenTheUserSaysYes) {
     session.shortcuts.Create(Shortcut, OtherCopy);
     Click(session, 0);
     EXPECT_EQ(session.shortcuts.Target(Shortcut), OtherCopy);
-    EXPECT_EQ(session.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(session.messageBoxes.Shown().size(), 3u);
 }
 
 TEST(SendToMenu, AShortcutThatCannotBeMadeIsReportedAndTheBoxStaysClear) {
