@@ -1,7 +1,8 @@
 // The whole job as a user runs it: the real Velutreck.exe, files chosen in the real open-file
 // dialog in two batches, Start, OK at the checklist, and then nothing but watching, while Velutreck
 // drives the hosted stand-ins of Nero, ImageDrive and Simple Burner through their windows. What
-// counts is what the MiniDisc holds at the end, and what Velutreck leaves behind.
+// counts is what the MiniDisc holds at the end, and what Velutreck leaves behind; and that all the
+// while its window answered what Windows and a second copy ask it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
