@@ -1,5 +1,6 @@
 #include "app/send_to_menu.h"
 
+#include <exception>
 #include <optional>
 
 #include "base/failure.h"
