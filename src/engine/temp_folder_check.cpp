@@ -27,6 +27,8 @@ bool WindowsProtects(const std::string& folder, const FileSystem& files) {
     return false;
 }
 
+// Windows virtualizes only 32-bit programs without a manifest that names their execution level;
+// 64-bit Velutreck's own writes are never redirected, so what it finds here is the folder's truth.
 bool CanCreateAndDelete(const std::string& path, FileSystem& files) {
     try {
         files.WriteFile(path, "");
