@@ -239,13 +239,14 @@ TEST(AddingItems, TheWalkOfADroppedDriveEndsWhereTheListIsFullAndPaintsBeforeEac
     int paints = 0;
     const auto paint = [&] { ++paints; };
 
-    // A and B fill the list to its last entry: the walk ends before C is listed.
+    // A and B leave room for one entry, too little for a file and its marker: the walk ends before
+    // C is listed.
     MemoryListBox filled;
-    Fill(filled, Strings(32760, "E"));
+    Fill(filled, Strings(32759, "E"));
     const AddItemsResult full = AddItems(filled, files, {"D:\\", "C:\\loose.mp3"}, true, paint);
     EXPECT_EQ(full.errorMessage, "Error: " + std::string(FullListText));
-    EXPECT_EQ(filled.Count(), 32767);
-    EXPECT_EQ(filled.Entry(32766), "D:\\B\\3.mp3");
+    EXPECT_EQ(filled.Count(), 32766);
+    EXPECT_EQ(filled.Entry(32765), "D:\\B\\3.mp3");
     EXPECT_EQ(files.listed, (Strings{"D:\\", "D:\\A", "D:\\B"}));
     EXPECT_EQ(paints, 4);  // before D:\, A, B, and before C, which is not listed
 
