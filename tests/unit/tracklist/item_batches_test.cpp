@@ -156,6 +156,8 @@ TEST(FileAddresses, NameTheLocalFileOrShareAsWindowsReadsThemWithUtf8Escapes) {
     for (const auto& [url, path] : named) {
         EXPECT_EQ(FileUrlPath(url, files), path) << url;
     }
+    // An escape cut short where the entry ends, whatever follows it in memory.
+    EXPECT_EQ(FileUrlPath(std::string_view("file:///C:/a%41", 14), files), "C:\\a%4");
     for (const char* url : {"http://x/y.mp3", "files:///C:/x.mp3", "file:", "file:///", "file://server",
                             "file://server/", "file://localhost/", "file:///C:/a%00.mp3", "file:music/x.mp3"}) {
         EXPECT_EQ(FileUrlPath(url, files), std::nullopt) << url;
