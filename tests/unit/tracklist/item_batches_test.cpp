@@ -146,6 +146,7 @@ TEST(FileAddresses, NameTheLocalFileOrShareAsWindowsReadsThemWithUtf8Escapes) {
         {"file:///C:\\Music\\x.mp3", "C:\\Music\\x.mp3"},
         {"file:///C:/", "C:\\"},
         {"file://server/share/No%23%201.mp3", "\\\\server\\share\\No# 1.mp3"},
+        {"file://localhost2/share/x.mp3", "\\\\localhost2\\share\\x.mp3"},
         {"file:////server/share/x.mp3", "\\\\server\\share\\x.mp3"},
         {"file://///server/share/x.mp3", "\\\\server\\share\\x.mp3"},
         {"file:///Music/x.mp3", "\\Music\\x.mp3"},
