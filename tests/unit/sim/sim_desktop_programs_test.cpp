@@ -33,8 +33,10 @@ TEST_F(SimDesktopProgramsTest, AProgramStartsFromItsPathOrThroughADocumentOfItsT
     desktop.ShellOpen(1, "C:\\Audio\\Empty.nra", "");
     desktop.ShellOpen(1, "C:\\Audio\\Missing.nra", "");
     desktop.ShellOpen(1, "C:\\Audio\\notes.txt", "");
+    desktop.StartProgram("\"" + Tool + "\" /y");
 
-    ASSERT_EQ(started.size(), 4u);
+    ASSERT_EQ(started.size(), 5u);
+    EXPECT_EQ(started[4]->arguments, "/y");
     EXPECT_EQ(started[0]->arguments, "");
     EXPECT_EQ(started[1]->arguments, "-x 'C:\\My Files\\a.nrg'");
     EXPECT_EQ(started[2]->arguments, "'C:\\Program Files\\Velutreck\\Empty.nrg'");
@@ -43,9 +45,9 @@ TEST_F(SimDesktopProgramsTest, AProgramStartsFromItsPathOrThroughADocumentOfItsT
     EXPECT_TRUE(desktop.TaskRunning(second));
 }
 
-TEST_F(SimDesktopProgramsTest, StartingFailsForAnUnknownPathAPathRunningOnAQuotedPathAndADeletedProgram) {
+TEST_F(SimDesktopProgramsTest, StartingFailsForAnUnknownPathAPathRunningOnAnUnclosedQuoteAndADeletedProgram) {
     desktop.Files().DeleteFile(Viewer);
-    const std::vector<std::string> refused = {"C:\\Program Files\\Tool Box\\tool.ex", Tool + "2", "\"" + Tool + "\"", Viewer};
+    const std::vector<std::string> refused = {"C:\\Program Files\\Tool Box\\tool.ex", Tool + "2", "\"" + Tool, Viewer};
     for (const std::string& commandLine : refused) {
         EXPECT_THROW(desktop.StartProgram(commandLine), Failure) << commandLine;
     }
@@ -67,6 +69,24 @@ TEST_F(SimDesktopProgramsTest, AnEndedProgramLosesItsWindowsAndItsTimersNoLonger
     EXPECT_EQ(timers, 1);
     EXPECT_FALSE(desktop.Windows().Exists(window));
     EXPECT_FALSE(desktop.TaskRunning(1));
+}
+
+// Windows reads an unquoted command line with spaces from its first word on, adding ".exe": a
+// C:\Program.exe runs in place of a program under C:\Program Files. A command line that names an
+// existing file as a whole is that file.
+TEST_F(SimDesktopProgramsTest, AnUnquotedPathRunsTheFirstProgramItsWordsNameUnlessItNamesAFileWhole) {
+    std::vector<ScriptedStandIn*> careless;
+    sim_test::InstallScripted(desktop, "C:\\Program.exe", careless);
+    desktop.StartProgram("C:\\Program Files\\Tool Box\\tool.exe -x");
+    ASSERT_EQ(careless.size(), 1u);
+    EXPECT_EQ(careless[0]->arguments, "Files\\Tool Box\\tool.exe -x");
+
+    desktop.StartProgram(Tool);
+    desktop.StartProgram("\"" + Tool + "\" -x");
+    EXPECT_EQ(careless.size(), 1u);
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_EQ(started[0]->arguments, "");
+    EXPECT_EQ(started[1]->arguments, "-x");
 }
 
 }  // namespace
