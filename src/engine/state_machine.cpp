@@ -85,6 +85,7 @@ bool TransferEngine::Polled(const std::string& what, Poll&& poll) {
             answer = found ? "found" : "not yet";
             return found;
         } catch (const Failure& failure) {
+            EndIfRefused(what, failure);
             answer = std::string("failed, taken as found: ") + failure.what();
             throw;
         }

@@ -3,6 +3,7 @@
 #include "base/failure.h"
 #include "rehearsal/desktop/sim_desktop.h"
 #include "sim_test_support.h"
+#include "support/thrown_failure.h"
 
 namespace velutreck {
 namespace {
@@ -87,6 +88,29 @@ TEST_F(SimDesktopProgramsTest, AnUnquotedPathRunsTheFirstProgramItsWordsNameUnle
     ASSERT_EQ(started.size(), 2u);
     EXPECT_EQ(started[0]->arguments, "");
     EXPECT_EQ(started[1]->arguments, "-x");
+}
+
+// A program marked to run as administrator cannot be started by Velutreck at Medium; the shell
+// starts it elevated, and then it takes no key and no posted message from Velutreck. Velutreck at
+// High starts it and drives it.
+TEST_F(SimDesktopProgramsTest, AProgramRunAsAdministratorTakesNothingFromAProgramBelowIt) {
+    desktop.MarkRunAsAdministrator(Tool);
+    EXPECT_EQ(KindThrownBy([&] { desktop.StartProgram(Tool); }), FailureKind::ElevationRequired);
+    desktop.ShellOpen(1, Tool, "");
+    ASSERT_EQ(started.size(), 1u);
+    const WindowHandle window = started[0]->host->AddWindow(0, "#32770", "Tool");
+    started[0]->host->GiveFocus(window);
+    desktop.ActivateByTitle("Tool");
+    EXPECT_EQ(KindThrownBy([&] { sim_test::Click(desktop, window); }), FailureKind::ElevatedProgram);
+    EXPECT_EQ(KindThrownBy([&] { desktop.InjectKeys(sim_test::Keys("x"), true); }), FailureKind::ElevatedProgram);
+    desktop.Clock().AdvanceBy(100);
+    EXPECT_TRUE(started[0]->events.empty());
+
+    desktop.SetOwnIntegrity(SimDesktop::Integrity::High);
+    desktop.StartProgram(Tool);
+    desktop.ActivateByTitle("Tool");
+    desktop.InjectKeys(sim_test::Keys("x"), true);
+    EXPECT_EQ(started[0]->events, (std::vector<std::string>{std::to_string(window) + " x"}));
 }
 
 }  // namespace
