@@ -31,6 +31,7 @@ void SimDesktop::PostMessage(WindowHandle window, std::uint32_t message, std::ui
     Note("PostMessage(" + std::to_string(window) + ", " + MessageName(message) + ", " + Hex(wParam, 4) + ", " +
          Hex(lParam, lParam > 0xFFFF ? 8 : 4) + ")");
     if (window != 0 && windows_.Exists(window)) {
+        RefuseIfElevated("PostMessage", window);
         QueuedInput input;
         input.window = window;
         input.message = message;
@@ -43,12 +44,14 @@ void SimDesktop::PostMessage(WindowHandle window, std::uint32_t message, std::ui
 void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     const std::string call = std::string(waited ? "Type(" : "Send(") + Quoted(keys.notation) + ")";
     RefuseUnlessIntended(call, keys);
+    RefuseIfElevated(call, windows_.Focus());
     Note(call);
     const std::uint64_t injection = nextInjection_++;
     if (waited && !hung_.contains(intended_)) {
         // Whatever was posted or sent before is handled first, as a message loop would.
         DeliverQueuedInput();
         DeliverKeys(TypingEvents(keys), injection);
+        AwaitBusyProgram(call, keys);
         return;
     }
     QueuedInput input;
@@ -59,7 +62,7 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
         // The keys wait in the hung program's queue; the wait for them gives up.
         clock_.AdvanceBy(HungInjectionWaitMs);
         Note(call + " gave up: the program is not responding");
-        throw Failure(FailureKind::Automation, "The program does not take the keys " + Quoted(keys.notation));
+        throw Failure(FailureKind::NotResponding, "The program does not take the keys " + Quoted(keys.notation));
     }
 }
 
@@ -113,7 +116,7 @@ void SimDesktop::ActivateWindow(const std::string& call, WindowHandle window) {
     const std::string title = Quoted(windows_.Window(window).text);
     if (hung_.contains(TaskOf(window))) {
         Note(call + " failed: not responding");
-        throw Failure(FailureKind::Automation, title + " is not responding");
+        throw Failure(FailureKind::NotResponding, title + " is not responding");
     }
     if (foregroundRefused_) {
         Note(call + " failed: the foreground was refused");
@@ -131,6 +134,9 @@ void SimDesktop::RefuseUnlessIntended(const std::string& call, const KeySequence
     if (FocusIsOwn()) {
         Note(call + " failed: " + OwnKeysRefused);
         throw Failure(FailureKind::Automation, OwnKeysRefused + ": " + Quoted(keys.notation));
+    }
+    if (windows_.Focus() == 0) {
+        AwaitForeground(call);
     }
     const WindowHandle focus = windows_.Focus();
     if (focus == 0 || TaskOf(focus) != intended_) {
@@ -152,12 +158,20 @@ void SimDesktop::SetHung(TaskId task, bool hung) {
     heldBack_.clear();
 }
 
+// A command line that names an existing file as a whole starts exactly that file; any other is read
+// the way Windows reads an unquoted one.
 TaskId SimDesktop::StartProgram(const std::string& commandLine) {
     const std::string call = "StartProgram(" + Quoted(commandLine) + ")";
-    const std::optional<ProgramLaunch> launch = programs_.FromCommandLine(commandLine);
+    const std::optional<ProgramLaunch> launch = files_.FileExists(commandLine)
+                                                    ? programs_.Exactly(commandLine)
+                                                    : programs_.FromCommandLine(commandLine, files_);
     if (!launch || !files_.FileExists(launch->program)) {
         Note(call + " failed");
         throw Failure(FailureKind::Automation, "Cannot start the program " + Quoted(commandLine));
+    }
+    if (RunsAsAdministrator(launch->program) && ownIntegrity_ == Integrity::Medium) {
+        Note(call + " failed: elevation required");
+        throw Failure(FailureKind::ElevationRequired, "The program " + Quoted(launch->program) + " requires elevation.");
     }
     const TaskId task = NewTask(launch->program);
     Note(call + " = " + std::to_string(task));

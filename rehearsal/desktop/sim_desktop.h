@@ -80,6 +80,21 @@ public:
     void SetHung(TaskId task, bool hung);
     // How long a waited injection waits for a program that takes none of its keys.
     static constexpr std::uint32_t HungInjectionWaitMs = 5000;
+    // A program busy for a while after a key typed into its window of that title (Nero taking a
+    // large file after the Enter of its add prompt): it takes no input meanwhile, as if hung.
+    void SetBusyAfterKey(const std::string& windowTitle, NamedKey key, std::uint32_t milliseconds);
+    // Whenever a program gives one of its windows the focus (a prompt opens), there is first a
+    // moment of that length with no foreground window at all, as while activation changes hands.
+    void SetForegroundGap(std::uint32_t milliseconds) { foregroundGapMs_ = milliseconds; }
+    // How long keys wait for a window to come to the front when there is none.
+    static constexpr std::uint32_t NoForegroundWaitMs = 1000;
+    // Integrity levels. Velutreck runs at Medium unless it was started as administrator. A program
+    // marked "run as administrator" cannot be started by a program at Medium (elevation required);
+    // the shell starts it at High (the user consents), and so does a program at High. Windows
+    // passes no posted message and no injected key to a program above the sender's level.
+    enum class Integrity { Medium, High };
+    void SetOwnIntegrity(Integrity level) { ownIntegrity_ = level; }
+    void MarkRunAsAdministrator(const std::string& programPath);
     // The user ends every driven program that still runs, as the checklist before a job asks.
     void EndDrivenPrograms();
     // Adds a line to the transcript at the current time.
@@ -92,6 +107,7 @@ private:
         std::unique_ptr<TaskHost> host;
         std::unique_ptr<StandIn> standIn;  // none for Velutreck and bystanders
         bool running = true;
+        Integrity integrity = Integrity::Medium;
     };
     struct QueuedInput {
         WindowHandle window = 0;  // a posted message when not 0, else keys
@@ -115,6 +131,12 @@ private:
     void RefuseUnlessIntended(const std::string& call, const KeySequence& keys);
     bool HeldBack(const QueuedInput& input) const;
     void WriteDrive(const VirtualDrive& drive);
+    void BusyAfter(TaskId task, const std::string& windowTitle, const KeyStroke& key);
+    void AwaitBusyProgram(const std::string& call, const KeySequence& keys);
+    void AwaitForeground(const std::string& call);
+    void GiveFocusAfterGap(WindowHandle window);
+    bool RunsAsAdministrator(const std::string& program) const;
+    void RefuseIfElevated(const std::string& call, WindowHandle window);
 
     SimClock clock_;
     SimFileSystem files_;
@@ -135,6 +157,16 @@ private:
     bool foregroundRefused_ = false;
     std::set<TaskId> hung_;
     std::deque<QueuedInput> heldBack_;  // input for hung programs, in order
+    struct BusyKey {
+        std::string windowTitle;
+        NamedKey key = NamedKey::None;
+        std::uint32_t milliseconds = 0;
+    };
+    std::vector<BusyKey> busyKeys_;
+    std::map<TaskId, std::int64_t> busyUntil_;
+    std::uint32_t foregroundGapMs_ = 0;
+    Integrity ownIntegrity_ = Integrity::Medium;
+    std::set<std::string> runAsAdministrator_;  // folded program paths
 };
 
 }  // namespace velutreck

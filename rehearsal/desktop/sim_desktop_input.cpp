@@ -83,9 +83,13 @@ void SimDesktop::DeliverKeys(const std::vector<KeyEvent>& events, std::uint64_t 
             continue;
         }
         windows_.RecordKey(target, KeyText(key), IsPlainCharacter(key), injection);
+        // The key may close the window it was typed into.
+        const std::string title = windows_.Window(windows_.TopLevelOf(target)).text;
+        const TaskId task = TaskOf(target);
         if (StandIn* standIn = RunningStandIn(target)) {
             standIn->OnKey(target, key);
         }
+        BusyAfter(task, title, key);
     }
     if (!noFocus.Empty()) {
         Note("Keys lost, no window has the focus: " + noFocus.Text());

@@ -40,6 +40,7 @@ void TransferEngine::StartOrStop() {
         log_.Begin(description);
         jobState_ = 1;
         trackNames_.clear();
+        eraseDone_ = false;
         unchangedPolls_ = 0;
         controls_.tmrMaster.SetEnabled(true);
         LogStateEntered();
