@@ -69,7 +69,8 @@ public:
     SimLayout LayoutOf(TaskId task) const { return keyboard_.LayoutOf(task); }
     // The Windows setting under which Shift, not Caps Lock, turns Caps Lock off.
     void SetShiftTurnsOffCapsLock(bool on) { keyboard_.SetShiftTurnsOffCapsLock(on); }
-    // A Chinese, Japanese or Korean input method switched on in the program.
+    // A Chinese, Japanese or Korean input method switched on in every program, or in one.
+    void SetInputMethodsOpen(bool open) { keyboard_.SetInputMethodsOpen(open); }
     void SetInputMethodOpen(TaskId task, bool open) { keyboard_.SetInputMethodOpen(task, open); }
     bool InputMethodOpen(TaskId task) const { return keyboard_.InputMethodOpen(task); }
     MiniDisc& Disc() { return disc_; }

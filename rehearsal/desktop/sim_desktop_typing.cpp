@@ -28,18 +28,25 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     input.keys = TypingEvents(keys, SimKeyboard::LayoutFor(keyboard_.LayoutOf(target)), keyboard_.InputMethodOpen(target));
     input.injection = nextInjection_++;
     queue_.push_back(std::move(input));
-    if (closeInputMethod) {
-        QueueMessage(focus, ImeControl, ImcSetOpenStatus, 1);
-    }
-    if (switchLayout) {
-        QueueMessage(focus, InputLanguageChangeRequest, 0, static_cast<std::uint32_t>(own));
-    }
-    if (!waited) {
-        return;
-    }
-    if (!hung_.contains(intended_)) {
+    // What was changed is put back once the program has taken the keys, through the window that
+    // has its focus then: the keys may have closed the one they were typed into.
+    const bool restore = closeInputMethod || switchLayout;
+    if ((waited || restore) && !hung_.contains(intended_)) {
         // Whatever was posted or sent before is handled first, as a message loop would.
         DeliverQueuedInput();
+        const WindowHandle now = windows_.Focus();
+        if (restore && now != 0 && TaskOf(now) == target) {
+            if (closeInputMethod) {
+                QueueMessage(now, ImeControl, ImcSetOpenStatus, 1);
+            }
+            if (switchLayout) {
+                QueueMessage(now, InputLanguageChangeRequest, 0, static_cast<std::uint32_t>(own));
+            }
+            DeliverQueuedInput();
+        }
+        return;
+    }
+    if (!waited) {
         return;
     }
     // The keys wait in the hung program's queue; the wait for them gives up.

@@ -88,12 +88,14 @@ bool SimKeyboard::CapsLockOnAfter(const std::vector<KeyEvent>& events) const {
     return on;
 }
 
-void SimKeyboard::SetInputMethodOpen(TaskId task, bool open) {
-    if (open) {
-        openInputMethods_.insert(task);
-    } else {
-        openInputMethods_.erase(task);
-    }
+void SimKeyboard::SetInputMethodsOpen(bool open) {
+    inputMethodsOpen_ = open;
+    inputMethods_.clear();
+}
+
+bool SimKeyboard::InputMethodOpen(TaskId task) const {
+    const auto found = inputMethods_.find(task);
+    return found == inputMethods_.end() ? inputMethodsOpen_ : found->second;
 }
 
 std::vector<KeyStroke> SimKeyboard::Play(const KeyEvent& event, TaskId task) {

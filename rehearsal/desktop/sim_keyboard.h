@@ -6,7 +6,6 @@
 
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -67,8 +66,10 @@ public:
 
     // An input method switched on in the program: letters typed as keys go into a composition,
     // which Enter commits (as full-width characters) and Esc drops; Unicode packets pass it by.
-    void SetInputMethodOpen(TaskId task, bool open);
-    bool InputMethodOpen(TaskId task) const { return openInputMethods_.contains(task); }
+    // On in every program, as when the user's input language is Japanese; or in one program.
+    void SetInputMethodsOpen(bool open);
+    void SetInputMethodOpen(TaskId task, bool open) { inputMethods_[task] = open; }
+    bool InputMethodOpen(TaskId task) const;
 
     // The strokes a program of the task receives for the event: for the key-down of a key other than
     // Shift, Ctrl or Alt, for a Unicode packet (at the second half of a surrogate pair); none while a
@@ -89,7 +90,8 @@ private:
     bool alt_ = false;
     char16_t highSurrogate_ = 0;
     char32_t deadKey_ = 0;
-    std::set<TaskId> openInputMethods_;
+    bool inputMethodsOpen_ = false;
+    std::map<TaskId, bool> inputMethods_;
     std::u32string composition_;
 };
 

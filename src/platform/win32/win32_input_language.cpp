@@ -18,11 +18,14 @@ constexpr UINT AnswerTimeoutMs = 1000;
 
 DWORD ThreadOf(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
 
-// The request is posted to the window with the keyboard focus in the target's thread.
-HWND FocusOf(HWND target) {
+// The request goes to the window with the keyboard focus in the thread, else its active window.
+HWND FocusOf(DWORD thread) {
     GUITHREADINFO info{};
     info.cbSize = sizeof(info);
-    return GetGUIThreadInfo(ThreadOf(target), &info) && info.hwndFocus != nullptr ? info.hwndFocus : target;
+    if (!GetGUIThreadInfo(thread, &info)) {
+        return nullptr;
+    }
+    return info.hwndFocus != nullptr ? info.hwndFocus : info.hwndActive;
 }
 
 // A layout the user already has that types every letter of the shortcuts, else US English, loaded
@@ -57,14 +60,15 @@ void SetOpenStatus(HWND imeWindow, bool open) {
 
 LatinLayoutWhileTyping::LatinLayoutWhileTyping(HWND target, const std::vector<KeyStroke>& strokes,
                                                const std::string& notation, Desktop& desktop)
-    : focus_(FocusOf(target)), original_(GetKeyboardLayout(ThreadOf(target))) {
+    : thread_(ThreadOf(target)), original_(GetKeyboardLayout(thread_)) {
     const HKL latin = LatinLayout(strokes);
-    if (latin != nullptr) {
-        PostMessageW(focus_, WM_INPUTLANGCHANGEREQUEST, 0, reinterpret_cast<LPARAM>(latin));
-        for (int check = 0; check < 100 && GetKeyboardLayout(ThreadOf(target)) != latin; ++check) {
+    const HWND focus = FocusOf(thread_);
+    if (latin != nullptr && focus != nullptr) {
+        PostMessageW(focus, WM_INPUTLANGCHANGEREQUEST, 0, reinterpret_cast<LPARAM>(latin));
+        for (int check = 0; check < 100 && GetKeyboardLayout(thread_) != latin; ++check) {
             desktop.Pause(20);
         }
-        if (GetKeyboardLayout(ThreadOf(target)) == latin) {
+        if (GetKeyboardLayout(thread_) == latin) {
             return;
         }
     }
@@ -74,8 +78,10 @@ LatinLayoutWhileTyping::LatinLayoutWhileTyping(HWND target, const std::vector<Ke
 }
 
 LatinLayoutWhileTyping::~LatinLayoutWhileTyping() {
-    if (taken_) {
-        PostMessageW(focus_, WM_INPUTLANGCHANGEREQUEST, 0, reinterpret_cast<LPARAM>(original_));
+    // The keys may have closed the window they went to; the thread's focus has moved on.
+    const HWND focus = FocusOf(thread_);
+    if (taken_ && focus != nullptr) {
+        PostMessageW(focus, WM_INPUTLANGCHANGEREQUEST, 0, reinterpret_cast<LPARAM>(original_));
     }
 }
 

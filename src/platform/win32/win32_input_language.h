@@ -29,7 +29,7 @@ public:
     void Taken() { taken_ = true; }
 
 private:
-    HWND focus_;
+    DWORD thread_;
     HKL original_;
     bool taken_ = false;
 };

@@ -1,0 +1,125 @@
+// Whole jobs on the keyboards real users have: layouts with dead keys, layouts without Latin
+// letters, an input method switched on, and Caps Lock under the setting that lets only Shift turn
+// it off. Paths, the disc name and the track names arrive exactly, the menus and the erase
+// confirmation open, the log reports what happened, and the user's keyboard is as it was.
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "rehearsal/desktop/standard_desktop.h"
+#include "support/sim_session.h"
+#include "tracklist/track_names.h"
+
+namespace velutreck {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Every character that layouts put on dead keys, in a path, the temp folder and the disc name.
+const std::string Accented = "C:\\Music\\D'Angelo\\A \"Live\" `1` ^~.mp3";
+const std::string Plain = "C:\\Music\\B.mp3";
+const std::string ShortTemp = "C:\\Users\\JOHNDO~1\\";
+const std::string DiscName = "Rock 'n' Roll ~ \"Best\" ^_^";
+
+// The log's lines of what Nero was given, without their stamps.
+Lines NeroOperations(const SimSession& session) {
+    const std::string text =
+        session.desktop->Files().ReadFile(standard_desktop::LogFolder + "\\Velutreck.log").value_or("");
+    Lines operations;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        const std::string line = text.substr(start, end - start);
+        for (const char* operation : {"NeroAddFile ", "NeroSaveImageFile "}) {
+            if (const std::size_t at = line.find(operation); at != std::string::npos) {
+                operations.push_back(line.substr(at));
+            }
+        }
+        start = end + 2;
+    }
+    return operations;
+}
+
+bool TranscriptHas(const SimSession& session, const std::string& text) {
+    const Lines lines = session.desktop->Transcript().Texts();
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& line) { return line.find(text) != std::string::npos; });
+}
+
+// The user's settings, two files in two groups, erase and names on.
+void RunJob(SimSession& session) {
+    session.desktop->Files().AddFile(Accented, "audio\n");
+    session.desktop->Files().CreateFolder(ShortTemp);
+    session.settings.WriteSetting("Velutreck", "Settings", "TempFolder", ShortTemp);
+    session.Load();
+    session.controls.txtDiscName.SetText(DiscName);
+    session.AddFiles({Accented});
+    session.AddFiles({Plain});
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+}
+
+void ExpectExactDisc(const SimSession& session, const std::string& context) {
+    const MiniDisc& disc = session.desktop->Disc();
+    EXPECT_EQ(SourcesOn(disc), (Lines{Accented, Plain})) << context;
+    EXPECT_EQ(disc.title, DiscName) << context;
+    EXPECT_EQ(RowTitles(disc), (Lines{MakeTrackName(Accented, true, 12), MakeTrackName(Accented, true, 12),
+                                      MakeTrackName(Plain, true, 12), MakeTrackName(Plain, true, 12)}))
+        << context;
+    EXPECT_TRUE(session.ListEntries().empty()) << context;
+    EXPECT_EQ(NeroOperations(session),
+              (Lines{"NeroAddFile " + Accented + ": ok", "NeroSaveImageFile " + ShortTemp + "~TmpVelutreck.nrg: ok",
+                     "NeroAddFile " + Plain + ": ok", "NeroSaveImageFile " + ShortTemp + "~TmpVelutreck.nrg: ok"}))
+        << context;
+    EXPECT_FALSE(TranscriptHas(session, "stray key")) << context;
+    EXPECT_FALSE(TranscriptHas(session, "cannot find")) << context;
+}
+
+// Typed as keys, "D'A" would reach Nero as "DÁ" and the temp folder's "~1" as "~1" only by luck.
+TEST(AnyKeyboard, DeadKeysOnUsInternationalAndFrenchLayoutsNeverTouchPathsOrNames) {
+    for (SimLayout layout : {SimLayout::UsInternational, SimLayout::French}) {
+        SimSession session;
+        session.desktop->SetLayout(layout);
+        RunJob(session);
+        ExpectExactDisc(session, layout == SimLayout::French ? "French" : "US-International");
+    }
+}
+
+// Alt and the key named E reach a Russian Nero as Alt+"у": its Edit menu would never open, the
+// path would go into the main window and the job would wait for ever at "Writing Nero Image". The
+// programs are switched to a Latin layout for the shortcuts and back after them.
+TEST(AnyKeyboard, OnALayoutWithoutLatinLettersMenusAndTheEraseConfirmationOpenAndTheLayoutComesBack) {
+    SimSession session;
+    session.desktop->SetLayout(SimLayout::Russian);
+    RunJob(session);
+    ExpectExactDisc(session, "Russian");
+    EXPECT_TRUE(TranscriptHas(session, "Type(\"%el\")"));
+    for (TaskId task = 1; task < 10; ++task) {
+        EXPECT_TRUE(!session.desktop->TaskRunning(task) || session.desktop->LayoutOf(task) == SimLayout::Russian)
+            << "task " << task;
+    }
+}
+
+// An open Japanese input method would take every letter into its composition.
+TEST(AnyKeyboard, AnOpenInputMethodIsClosedWhileVelutreckTypesAndOpenAgainAfter) {
+    SimSession session;
+    session.desktop->SetInputMethodsOpen(true);
+    RunJob(session);
+    ExpectExactDisc(session, "input method");
+    for (TaskId task = 1; task < 10; ++task) {
+        EXPECT_TRUE(!session.desktop->TaskRunning(task) || session.desktop->InputMethodOpen(task)) << "task " << task;
+    }
+}
+
+// Where only Shift turns Caps Lock off, pressing Caps Lock leaves it on: the text then goes as
+// Unicode, and Caps Lock is on after the job as before it, though Shift+End turned it off.
+TEST(AnyKeyboard, WhenOnlyShiftTurnsOffCapsLockTextIsStillExactAndCapsLockStaysOn) {
+    SimSession session;
+    session.desktop->SetCapsLock(true);
+    session.desktop->SetShiftTurnsOffCapsLock(true);
+    RunJob(session);
+    ExpectExactDisc(session, "Shift turns off Caps Lock");
+    EXPECT_TRUE(session.desktop->CapsLockOn());
+}
+
+}  // namespace
+}  // namespace velutreck
