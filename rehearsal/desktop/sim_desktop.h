@@ -71,7 +71,7 @@ public:
     void SetShiftTurnsOffCapsLock(bool on) { keyboard_.SetShiftTurnsOffCapsLock(on); }
     // A Chinese, Japanese or Korean input method switched on in every program, or in one.
     void SetInputMethodsOpen(bool open) { keyboard_.SetInputMethodsOpen(open); }
-    void SetInputMethodOpen(TaskId task, bool open) { keyboard_.SetInputMethodOpen(task, open); }
+    void SetInputMethodOpen(TaskId task, bool open);
     bool InputMethodOpen(TaskId task) const { return keyboard_.InputMethodOpen(task); }
     MiniDisc& Disc() { return disc_; }
     const VirtualDrive& Drive() const { return drive_; }

@@ -60,12 +60,14 @@ void SimDesktop::DeliverMessage(const QueuedInput& input) {
         return;
     }
     // Handed to the default window procedure, which switches the thread's layout or input method.
+    const TaskId task = TaskOf(input.window);
     if (input.message == InputLanguageChangeRequest) {
-        keyboard_.SetLayoutOf(TaskOf(input.window), static_cast<SimLayout>(input.lParam));
+        keyboard_.SetLayoutOf(task, static_cast<SimLayout>(input.lParam));
+        Note(tasks_.at(task).program + " types on the " + LayoutName(keyboard_.LayoutOf(task)) + " layout");
         return;
     }
     if (input.message == ImeControl && input.wParam == ImcSetOpenStatus) {
-        keyboard_.SetInputMethodOpen(TaskOf(input.window), input.lParam != 0);
+        SetInputMethodOpen(task, input.lParam != 0);
         return;
     }
     if (StandIn* standIn = RunningStandIn(input.window)) {

@@ -22,7 +22,7 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     // The input method is closed by a sent message, which a hung program does not answer.
     const bool closeInputMethod = keyboard_.InputMethodOpen(target) && !hung_.contains(target);
     if (closeInputMethod) {
-        keyboard_.SetInputMethodOpen(target, false);
+        SetInputMethodOpen(target, false);
     }
     QueuedInput input;
     input.keys = TypingEvents(keys, SimKeyboard::LayoutFor(keyboard_.LayoutOf(target)), keyboard_.InputMethodOpen(target));
@@ -53,6 +53,14 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     clock_.AdvanceBy(HungInjectionWaitMs);
     Note(call + " gave up: the program is not responding");
     throw Failure(FailureKind::Automation, "The program does not take the keys " + Quoted(keys.notation));
+}
+
+void SimDesktop::SetInputMethodOpen(TaskId task, bool open) {
+    keyboard_.SetInputMethodOpen(task, open);
+    const auto running = tasks_.find(task);
+    if (running != tasks_.end()) {
+        Note(running->second.program + "'s input method " + (open ? "opened" : "closed"));
+    }
 }
 
 // The request goes to the window with the focus; its thread switches when it handles it.

@@ -19,6 +19,8 @@ namespace velutreck {
 // dead ~ and ` with AltGr).
 enum class SimLayout { UnitedStates, Russian, UsInternational, French };
 
+std::string LayoutName(SimLayout layout);
+
 class SimKeyboardLayout : public KeyboardLayout {
 public:
     explicit SimKeyboardLayout(SimLayout layout);

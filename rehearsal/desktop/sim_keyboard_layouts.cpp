@@ -42,6 +42,11 @@ constexpr char16_t FrenchDigitAltGr[] = u"@\0~#{[|`\\^";
 
 }  // namespace
 
+std::string LayoutName(SimLayout layout) {
+    constexpr const char* Names[] = {"US", "Russian", "US-International", "French"};
+    return Names[static_cast<int>(layout)];
+}
+
 SimKeyboardLayout::SimKeyboardLayout(SimLayout layout) {
     const bool cyrillic = layout == SimLayout::Russian;
     const bool french = layout == SimLayout::French;
