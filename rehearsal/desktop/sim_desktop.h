@@ -67,6 +67,8 @@ public:
     // The input language of every program; a program's own, once it has switched.
     void SetLayout(SimLayout layout) { keyboard_.SetLayout(layout); }
     SimLayout LayoutOf(TaskId task) const { return keyboard_.LayoutOf(task); }
+    // Programs that handle an input language request themselves and keep their layout.
+    void SetLayoutSwitchRefused(bool refused) { layoutSwitchRefused_ = refused; }
     // The Windows setting under which Shift, not Caps Lock, turns Caps Lock off.
     void SetShiftTurnsOffCapsLock(bool on) { keyboard_.SetShiftTurnsOffCapsLock(on); }
     // A Chinese, Japanese or Korean input method switched on in every program, or in one.
@@ -148,6 +150,7 @@ private:
     bool keptAwake_ = false;
     TaskId intended_ = 0;  // the program that keys are meant for: the one last started or activated
     bool foregroundRefused_ = false;
+    bool layoutSwitchRefused_ = false;
     std::set<TaskId> hung_;
     std::deque<QueuedInput> heldBack_;  // input for hung programs, in order
 };

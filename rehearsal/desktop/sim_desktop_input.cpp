@@ -61,6 +61,10 @@ void SimDesktop::DeliverMessage(const QueuedInput& input) {
     }
     // Handed to the default window procedure, which switches the thread's layout or input method.
     const TaskId task = TaskOf(input.window);
+    if (input.message == InputLanguageChangeRequest && layoutSwitchRefused_) {
+        Note(tasks_.at(task).program + " keeps its layout");
+        return;
+    }
     if (input.message == InputLanguageChangeRequest) {
         keyboard_.SetLayoutOf(task, static_cast<SimLayout>(input.lParam));
         Note(tasks_.at(task).program + " types on the " + LayoutName(keyboard_.LayoutOf(task)) + " layout");

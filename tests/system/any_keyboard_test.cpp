@@ -48,8 +48,8 @@ long TranscriptCount(const SimSession& session, const std::string& text) {
 
 bool TranscriptHas(const SimSession& session, const std::string& text) { return TranscriptCount(session, text) > 0; }
 
-// The user's settings, two files in two groups, erase and names on.
-void RunJob(SimSession& session) {
+// The user's settings, two files in two groups, erase and names on; Start pressed.
+void StartJob(SimSession& session) {
     session.desktop->Files().AddFile(Accented, "audio\n");
     session.desktop->Files().AddFile(Plain, "audio\n");
     session.desktop->Files().CreateFolder(ShortTemp);
@@ -59,6 +59,10 @@ void RunJob(SimSession& session) {
     session.AddFiles({Accented});
     session.AddFiles({Plain});
     session.PressStartStop();
+}
+
+void RunJob(SimSession& session) {
+    StartJob(session);
     ASSERT_TRUE(session.RunUntilIdle(Hour));
 }
 
@@ -102,6 +106,27 @@ TEST(AnyKeyboard, OnALayoutWithoutLatinLettersMenusAndTheEraseConfirmationOpenAn
     EXPECT_EQ(TranscriptCount(session, "NetMDSB.exe types on the Russian layout"), 1);
     EXPECT_EQ(TranscriptCount(session, "nero.exe types on the US layout"), 10);
     EXPECT_EQ(TranscriptCount(session, "nero.exe types on the Russian layout"), 8);
+}
+
+// A program that keeps its layout gets no shortcut at all: nothing is erased, no path goes into
+// Nero's main window, the log names the failure and Stop leaves the list whole.
+TEST(AnyKeyboard, AProgramThatKeepsALayoutWithoutLatinLettersGetsNoShortcutAndTheLogSaysSo) {
+    SimSession session;
+    session.desktop->SetLayout(SimLayout::Russian);
+    session.desktop->SetLayoutSwitchRefused(true);
+    const MiniDisc before = session.desktop->Disc();
+    StartJob(session);
+    ASSERT_FALSE(session.RunUntilIdle(Hour));
+    EXPECT_EQ(session.Caption(), "Writing Nero Image - Velutreck");
+    session.PressStartStop();
+    EXPECT_FALSE(session.IsRunning());
+
+    EXPECT_EQ(session.desktop->Disc(), before);
+    EXPECT_EQ(session.ListEntries(), (Lines{Accented, "---Break---", Plain}));
+    const Lines operations = NeroOperations(session);
+    ASSERT_FALSE(operations.empty());
+    EXPECT_EQ(operations.front().rfind("NeroAddFile " + Accented + ": failed, ignored: ", 0), 0u) << operations.front();
+    EXPECT_FALSE(TranscriptHas(session, "stray key"));
 }
 
 // An open Japanese input method would take every letter into its composition.
