@@ -102,6 +102,13 @@ std::optional<LayoutKey> LatinKey(char32_t character) {
     return std::nullopt;
 }
 
+// Accents and quote marks, which layouts put on dead keys (US-International, French, German...):
+// a dead key types nothing itself but changes the next character ("'" then "A" makes "Á").
+bool IsDeadKeyCharacter(char32_t character) {
+    constexpr std::u32string_view Accents = U"'\"`~^\u00A8\u00B4\u00B8\u00AF\u02C7\u02D8\u02D9\u02DA\u02DB\u02DD";
+    return Accents.find(character) != std::u32string_view::npos;
+}
+
 bool IsShortcut(const KeyStroke& stroke) { return stroke.key == NamedKey::None && (stroke.ctrl || stroke.alt); }
 
 std::optional<LayoutKey> LayoutKeyFor(char32_t character, const KeyboardLayout& layout) {
@@ -151,11 +158,6 @@ bool NeedsLatinLayout(const std::vector<KeyStroke>& strokes, const KeyboardLayou
     return std::any_of(strokes.begin(), strokes.end(), [&](const KeyStroke& stroke) {
         return IsShortcut(stroke) && LatinKey(stroke.character) && !LayoutKeyFor(stroke.character, layout);
     });
-}
-
-bool IsDeadKeyCharacter(char32_t character) {
-    constexpr std::u32string_view Accents = U"'\"`~^\u00A8\u00B4\u00B8\u00AF\u02C7\u02D8\u02D9\u02DA\u02DB\u02DD";
-    return Accents.find(character) != std::u32string_view::npos;
 }
 
 std::vector<KeyEvent> CapsLockToggleEvents(bool capsLockOn, const KeyboardLayout& layout) {

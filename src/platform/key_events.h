@@ -90,10 +90,6 @@ std::vector<KeyEvent> StrokeEvents(const KeyStroke& stroke, const KeyboardLayout
 // of Nero's answers. Such strokes need the program's layout switched to a Latin one first.
 bool NeedsLatinLayout(const std::vector<KeyStroke>& strokes, const KeyboardLayout& layout);
 
-// Accents and quote marks, which layouts put on dead keys (US-International, French, German...):
-// a dead key types nothing itself but changes the next character ("'" then "A" makes "Á").
-bool IsDeadKeyCharacter(char32_t character);
-
 // A press of Caps Lock when it is on, nothing when it is off. Letters typed as keys would come out
 // in the wrong case under Caps Lock: this press turns it off before a sequence and, once more,
 // back on after it.

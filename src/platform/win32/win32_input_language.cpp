@@ -56,6 +56,14 @@ void SetOpenStatus(HWND imeWindow, bool open) {
                         &ignored);
 }
 
+// Every thread has a default IME window, whatever its layout; only the input languages that come
+// with an input method are touched.
+bool HasInputMethod(HWND target) {
+    const HKL layout = GetKeyboardLayout(ThreadOf(target));
+    const WORD language = PRIMARYLANGID(LOWORD(reinterpret_cast<std::uintptr_t>(layout)));
+    return ImmIsIME(layout) || language == LANG_CHINESE || language == LANG_JAPANESE || language == LANG_KOREAN;
+}
+
 }  // namespace
 
 LatinLayoutWhileTyping::LatinLayoutWhileTyping(HWND target, const std::vector<KeyStroke>& strokes,
@@ -85,7 +93,8 @@ LatinLayoutWhileTyping::~LatinLayoutWhileTyping() {
     }
 }
 
-InputMethodClosedWhileTyping::InputMethodClosedWhileTyping(HWND target) : imeWindow_(ImmGetDefaultIMEWnd(target)) {
+InputMethodClosedWhileTyping::InputMethodClosedWhileTyping(HWND target)
+    : imeWindow_(target != nullptr && HasInputMethod(target) ? ImmGetDefaultIMEWnd(target) : nullptr) {
     if (imeWindow_ == nullptr || OpenStatus(imeWindow_) != true) {
         return;
     }
