@@ -82,7 +82,7 @@ void ExpectExactDisc(const SimSession& session, const std::string& context) {
     EXPECT_FALSE(TranscriptHas(session, "cannot find")) << context;
 }
 
-// Typed as keys, "D'A" would reach Nero as "DÁ" and the temp folder's "~1" as "~1" only by luck.
+// Typed as keys on these layouts, "D'Angelo" would reach Nero as "DÁngelo", a file it cannot find.
 TEST(AnyKeyboard, DeadKeysOnUsInternationalAndFrenchLayoutsNeverTouchPathsOrNames) {
     for (SimLayout layout : {SimLayout::UsInternational, SimLayout::French}) {
         SimSession session;
