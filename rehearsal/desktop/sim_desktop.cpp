@@ -32,50 +32,17 @@ void SimDesktop::PostMessage(WindowHandle window, std::uint32_t message, std::ui
          Hex(lParam, lParam > 0xFFFF ? 8 : 4) + ")");
     if (window != 0 && windows_.Exists(window)) {
         RefuseIfElevated("PostMessage", window);
-        QueuedInput input;
-        input.window = window;
-        input.message = message;
-        input.wParam = wParam;
-        input.lParam = lParam;
-        queue_.push_back(std::move(input));
+        QueueMessage(window, message, wParam, lParam);
     }
 }
 
-void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
-    const std::string call = std::string(waited ? "Type(" : "Send(") + Quoted(keys.notation) + ")";
-    RefuseUnlessIntended(call, keys);
-    RefuseIfElevated(call, windows_.Focus());
-    Note(call);
-    const std::uint64_t injection = nextInjection_++;
-    if (waited && !hung_.contains(intended_)) {
-        // Whatever was posted or sent before is handled first, as a message loop would.
-        DeliverQueuedInput();
-        DeliverKeys(TypingEvents(keys), injection);
-        AwaitBusyProgram(call, keys);
-        return;
-    }
+void SimDesktop::QueueMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam) {
     QueuedInput input;
-    input.keys = TypingEvents(keys);
-    input.injection = injection;
+    input.window = window;
+    input.message = message;
+    input.wParam = wParam;
+    input.lParam = lParam;
     queue_.push_back(std::move(input));
-    if (waited) {
-        // The keys wait in the hung program's queue; the wait for them gives up.
-        clock_.AdvanceBy(HungInjectionWaitMs);
-        Note(call + " gave up: the program is not responding");
-        throw Failure(FailureKind::NotResponding, "The program does not take the keys " + Quoted(keys.notation));
-    }
-}
-
-// As the Windows desktop types them: Caps Lock off first and back on at the end if it was on.
-std::vector<KeyEvent> SimDesktop::TypingEvents(const KeySequence& keys) const {
-    const std::vector<KeyEvent> capsLockToggle = CapsLockToggleEvents(keyboard_.CapsLockOn(), keyboard_.Layout());
-    std::vector<KeyEvent> events = capsLockToggle;
-    for (const KeyStroke& stroke : keys.strokes) {
-        const std::vector<KeyEvent> strokeEvents = StrokeEvents(stroke, keyboard_.Layout());
-        events.insert(events.end(), strokeEvents.begin(), strokeEvents.end());
-    }
-    events.insert(events.end(), capsLockToggle.begin(), capsLockToggle.end());
-    return events;
 }
 
 // The classic activation: an exact title first, then a title that begins with the text, letter

@@ -64,7 +64,17 @@ public:
     // The keyboard the keys are typed on: US with Caps Lock off unless a test says otherwise.
     void SetCapsLock(bool on) { keyboard_.SetCapsLock(on); }
     bool CapsLockOn() const { return keyboard_.CapsLockOn(); }
+    // The input language of every program; a program's own, once it has switched.
     void SetLayout(SimLayout layout) { keyboard_.SetLayout(layout); }
+    SimLayout LayoutOf(TaskId task) const { return keyboard_.LayoutOf(task); }
+    // Programs that handle an input language request themselves and keep their layout.
+    void SetLayoutSwitchRefused(bool refused) { layoutSwitchRefused_ = refused; }
+    // The Windows setting under which Shift, not Caps Lock, turns Caps Lock off.
+    void SetShiftTurnsOffCapsLock(bool on) { keyboard_.SetShiftTurnsOffCapsLock(on); }
+    // A Chinese, Japanese or Korean input method switched on in every program, or in one.
+    void SetInputMethodsOpen(bool open) { keyboard_.SetInputMethodsOpen(open); }
+    void SetInputMethodOpen(TaskId task, bool open);
+    bool InputMethodOpen(TaskId task) const { return keyboard_.InputMethodOpen(task); }
     MiniDisc& Disc() { return disc_; }
     const VirtualDrive& Drive() const { return drive_; }
     bool TaskRunning(TaskId task) const;
@@ -121,8 +131,15 @@ private:
     TaskId NewTask(const std::string& program);
     void StartStandIn(TaskId task, const ProgramLaunch& launch);
     void EndTask(TaskId task);
+    void QueueMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
     void DeliverQueuedInput();
-    std::vector<KeyEvent> TypingEvents(const KeySequence& keys) const;
+    // What the desktop posts and sends to a program's windows itself, as Windows numbers them.
+    static constexpr std::uint32_t InputLanguageChangeRequest = 0x0050;  // WM_INPUTLANGCHANGEREQUEST
+    static constexpr std::uint32_t ImeControl = 0x0283;                  // WM_IME_CONTROL
+    static constexpr std::uint32_t ImcSetOpenStatus = 0x0006;            // IMC_SETOPENSTATUS
+
+    std::vector<KeyEvent> TypingEvents(const KeySequence& keys, const KeyboardLayout& layout, bool inputMethodOpen) const;
+    void SwitchLayout(const std::string& call, const KeySequence& keys, WindowHandle focus, SimLayout layout);
     void DeliverKeys(const std::vector<KeyEvent>& keys, std::uint64_t injection);
     void DeliverMessage(const QueuedInput& input);
     StandIn* RunningStandIn(WindowHandle window);
@@ -155,6 +172,7 @@ private:
     bool keptAwake_ = false;
     TaskId intended_ = 0;  // the program that keys are meant for: the one last started or activated
     bool foregroundRefused_ = false;
+    bool layoutSwitchRefused_ = false;
     std::set<TaskId> hung_;
     std::deque<QueuedInput> heldBack_;  // input for hung programs, in order
     struct BusyKey {

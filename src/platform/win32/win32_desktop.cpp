@@ -9,6 +9,7 @@
 #include "platform/win32/win32_desktop_activation.h"
 #include "platform/win32/win32_desktop_keys.h"
 #include "platform/win32/win32_desktop_wait.h"
+#include "platform/win32/win32_input_language.h"
 #include "platform/win32/windows_api.h"
 
 #include <shellapi.h>
@@ -117,22 +118,36 @@ void Win32Desktop::InjectKeys(const KeySequence& keys, bool waited) {
     if (RunsAboveThisProcess(ProcessOf(foreground))) {
         RefuseElevated(ProcessOf(foreground), "The keys \"" + keys.notation + "\" were not typed");
     }
+    std::optional<LatinLayoutWhileTyping> latin;
+    if (foreground != nullptr && NeedsLatinLayout(keys.strokes, WindowKeyboardLayout(foreground))) {
+        latin.emplace(foreground, keys.strokes, keys.notation, *this);
+    }
     const WindowKeyboardLayout layout(foreground);
+    InputMethodClosedWhileTyping inputMethod(foreground);
+    // What was changed in the program is put back only once it has taken the keys.
     std::optional<InputWait> wait;
-    if (waited && foreground != nullptr) {
+    if ((waited || latin || inputMethod.Closed()) && foreground != nullptr) {
         wait.emplace(foreground);
     }
-    const CapsLockOffWhileTyping capsLockOff(layout, keys.notation);
+    const CapsLockOffWhileTyping capsLockOff(layout, keys.notation, *this);
+    const bool textAsUnicode = capsLockOff.StillOn() || inputMethod.StillOpen();
     for (const KeyStroke& stroke : keys.strokes) {
         RefuseUnlessIntended(keys);
-        SendBatch(StrokeEvents(stroke, layout), keys.notation);
+        SendBatch(StrokeEvents(stroke, layout, textAsUnicode), keys.notation);
     }
     // A program that takes none of the keys for a while does not respond: the operation stops
     // rather than type more into its queue.
     if (wait && !wait->Complete(WaitedInjectionTimeoutMs)) {
-        throw Failure(FailureKind::NotResponding,
-                      "The keys \"" + keys.notation + "\" were not taken: the program does not respond.");
+        if (waited) {
+            throw Failure(FailureKind::NotResponding,
+                          "The keys \"" + keys.notation + "\" were not taken: the program does not respond.");
+        }
+        return;
     }
+    if (latin) {
+        latin->Taken();
+    }
+    inputMethod.Taken();
 }
 
 void Win32Desktop::ActivateByTitle(const std::string& title) {
