@@ -14,6 +14,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/media_lengths.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
 #include "platform/wall_clock.h"
@@ -39,6 +40,7 @@ struct FormServices {
     InstanceCheck& instanceCheck;
     BubbleTips& bubbleTips;
     const WallClock& clock;
+    MediaLengths& lengths;
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
     std::string logFolder;      // where the job log is kept
 };

@@ -14,6 +14,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/media_lengths.h"
 #include "platform/wall_clock.h"
 
 namespace velutreck {
@@ -23,6 +24,7 @@ struct EngineServices {
     FileSystem& files;
     MessageBoxes& messageBoxes;
     const WallClock& clock;
+    MediaLengths& lengths;
     std::string programFolder;  // the folder of Velutreck's program file, for the empty image
     std::string logFolder;      // where the job log is kept; empty for none
 };

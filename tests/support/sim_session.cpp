@@ -10,8 +10,9 @@ SimSession::SimSession(const StandInOptions& options)
     : desktop(MakeStandardDesktop(options)),
       controls(desktop->OwnWindow()),
       clock(desktop->Clock()),
+      lengths(desktop->Files(), desktop->Clock()),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
-                                         folderBrowser, instanceCheck, bubbleTips, clock, standard_desktop::ProgramFolder,
+                                         folderBrowser, instanceCheck, bubbleTips, clock, lengths, standard_desktop::ProgramFolder,
                                          standard_desktop::LogFolder}) {
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);
     settings.ClearWrites();

@@ -44,7 +44,7 @@ struct MainWindow::Parts {
           background(children[ControlId::SSTab1]),
           frm(controls.Bind(), FormServices{services.desktop, services.files, messageBoxes, services.settings,
                                             commonDialog, folderBrowser, services.instanceCheck, bubbleTips,
-                                            services.clock, services.programFolder, services.logFolder}) {}
+                                            services.clock, services.lengths, services.programFolder, services.logFolder}) {}
 
     ModalState modal;
     ChildWindows children;
