@@ -118,6 +118,9 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
      {8040, 6600, 1095, 375}, 11},
     {"btnRemoveAll", ControlId::btnRemoveAll, ControlKind::Button, Container::FilesTab, "Remove A&ll",
      {9240, 6600, 1095, 375}, 12},
+    // The list's length against the MiniDisc, between the arrows and the buttons below the list.
+    {"lblSummary", ControlId::lblSummary, ControlKind::Label, Container::FilesTab, "No files",
+     {1620, 6600, 3915, 375}, 46, {.wraps = true}},
 
     {"Label1", ControlId::Label1, ControlKind::SectionHeading, Container::SettingsTab,
      "Ahead Nero Burning Rom && ImageDrive settings", {240, 480, 3435, 195}, 41},
