@@ -69,6 +69,7 @@ MainWindow::MainWindow(HINSTANCE instance, SystemServices services)
                       reinterpret_cast<DWORD_PTR>(this));
     // Files dropped from Explorer land on the track list; while a job runs it is disabled and takes none.
     DragAcceptFiles(parts_->children[ControlId::lstAudioFiles], TRUE);
+    services_.lengths.NotifyWindow(window_, LengthsArrivedMessage);
 }
 
 MainWindow::~MainWindow() {
