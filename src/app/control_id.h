@@ -68,7 +68,7 @@ enum class ControlId : std::uint16_t {
     Image4,
     lblAppName2,
     lblCopyright,
-    // Tab "Files", added later.
+    // Below the tabs, added later.
     lblSummary,
 
     // The track list's context menu.

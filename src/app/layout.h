@@ -94,6 +94,10 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
     {"btnQuit", ControlId::btnQuit, ControlKind::Button, Container::Client, "Q&uit",
      {8400, 7440, 1095, 375}, 1, {.cancelButton = true}},
     {"btnReadme", ControlId::btnReadme, ControlKind::Button, Container::Client, "&Help", {9600, 7440, 1095, 375}, 2},
+    // The list's length against the MiniDisc, two lines beside Start: the only room below the list
+    // where the whole text fits, and in sight while the compression is chosen on the Settings tab.
+    {"lblSummary", ControlId::lblSummary, ControlKind::Label, Container::Client, "No files",
+     {2160, 7440, 4920, 375}, 46, {.wraps = true}},
 
     {"Label4", ControlId::Label4, ControlKind::SectionHeading, Container::FilesTab, "Audio files to write to MiniDisc",
      {240, 480, 2130, 195}, 36},
@@ -118,9 +122,6 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
      {8040, 6600, 1095, 375}, 11},
     {"btnRemoveAll", ControlId::btnRemoveAll, ControlKind::Button, Container::FilesTab, "Remove A&ll",
      {9240, 6600, 1095, 375}, 12},
-    // The list's length against the MiniDisc, between the arrows and the buttons below the list.
-    {"lblSummary", ControlId::lblSummary, ControlKind::Label, Container::FilesTab, "No files",
-     {1620, 6600, 3915, 375}, 46, {.wraps = true}},
 
     {"Label1", ControlId::Label1, ControlKind::SectionHeading, Container::SettingsTab,
      "Ahead Nero Burning Rom && ImageDrive settings", {240, 480, 3435, 195}, 41},
