@@ -1,10 +1,8 @@
 #include "platform/win32/win32_media_lengths.h"
 
-#include <condition_variable>
 #include <deque>
 #include <map>
 #include <mutex>
-#include <thread>
 #include <tuple>
 
 #include <objbase.h>
@@ -49,6 +47,44 @@ std::optional<std::chrono::milliseconds> CdTrackFileLength(const std::wstring& p
     return ok ? CdTrackLength(std::string_view(bytes, read)) : std::nullopt;
 }
 
+// A slim reader/writer lock taken exclusively, so that std::lock_guard and std::unique_lock take it.
+class SlimLock {
+public:
+    void lock() { AcquireSRWLockExclusive(&lock_); }
+    void unlock() { ReleaseSRWLockExclusive(&lock_); }
+    SRWLOCK* Native() { return &lock_; }
+
+private:
+    SRWLOCK lock_ = SRWLOCK_INIT;
+};
+
+class Condition {
+public:
+    // Like std::condition_variable::wait_for: false when the time ran out before the predicate held.
+    template <typename Predicate>
+    bool WaitFor(SlimLock& lock, DWORD timeoutMs, Predicate&& holds) {
+        const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+        while (!holds()) {
+            const ULONGLONG now = GetTickCount64();
+            if (now >= deadline) {
+                return false;
+            }
+            SleepConditionVariableSRW(&condition_, lock.Native(), static_cast<DWORD>(deadline - now), 0);
+        }
+        return true;
+    }
+    template <typename Predicate>
+    void Wait(SlimLock& lock, Predicate&& holds) {
+        while (!holds()) {
+            SleepConditionVariableSRW(&condition_, lock.Native(), INFINITE, 0);
+        }
+    }
+    void WakeAll() { WakeAllConditionVariable(&condition_); }
+
+private:
+    CONDITION_VARIABLE condition_ = CONDITION_VARIABLE_INIT;
+};
+
 }  // namespace
 
 struct Win32MediaLengths::Worker {
@@ -64,10 +100,16 @@ struct Win32MediaLengths::Worker {
             std::lock_guard lock(mutex);
             stopping = true;
         }
-        work.notify_all();
-        if (thread.joinable()) {
-            thread.join();
+        work.WakeAll();
+        if (thread != nullptr) {
+            WaitForSingleObject(thread, INFINITE);
+            CloseHandle(thread);
         }
+    }
+
+    static DWORD WINAPI ThreadProcedure(void* worker) {
+        static_cast<Worker*>(worker)->Run();
+        return 0;
     }
 
     void Run() {
@@ -76,7 +118,7 @@ struct Win32MediaLengths::Worker {
             MediaFoundationLength mediaFoundation;
             std::unique_lock lock(mutex);
             while (true) {
-                work.wait(lock, [this] { return stopping || !queue.empty(); });
+                work.Wait(mutex, [this] { return stopping || !queue.empty(); });
                 if (stopping) {
                     break;
                 }
@@ -124,15 +166,15 @@ struct Win32MediaLengths::Worker {
         entry.stamp = stamp;
         entry.checkedAt = GetTickCount64();
         entry.queued = false;
-        done.notify_all();
+        done.WakeAll();
         if (changed && !notified && window != nullptr) {
             notified = PostMessageW(window, message, 0, 0) != FALSE;
         }
     }
 
-    std::mutex mutex;
-    std::condition_variable work;
-    std::condition_variable done;
+    SlimLock mutex;
+    Condition work;
+    Condition done;
     std::deque<std::string> queue;
     std::map<std::string, Entry> entries;
     std::map<std::tuple<std::string, FileStamp>, MediaLength> cache;
@@ -140,7 +182,7 @@ struct Win32MediaLengths::Worker {
     UINT message = 0;
     bool notified = false;
     bool stopping = false;
-    std::thread thread;
+    HANDLE thread = nullptr;
 };
 
 Win32MediaLengths::Win32MediaLengths() : worker_(std::make_unique<Worker>()) {}
@@ -174,12 +216,12 @@ void Win32MediaLengths::Read(const std::vector<std::string>& paths) {
             queued = true;
         }
         // The thread starts with the first length asked for, not with the program.
-        if (queued && !worker.thread.joinable()) {
-            worker.thread = std::thread([&worker] { worker.Run(); });
+        if (queued && worker.thread == nullptr) {
+            worker.thread = CreateThread(nullptr, 0, &Worker::ThreadProcedure, &worker, 0, nullptr);
         }
     }
     if (queued) {
-        worker.work.notify_one();
+        worker.work.WakeAll();
     }
 }
 
@@ -190,8 +232,8 @@ MediaLength Win32MediaLengths::Length(const std::string& path) const {
 }
 
 void Win32MediaLengths::WaitFor(const std::vector<std::string>& paths, std::chrono::milliseconds limit) {
-    std::unique_lock lock(worker_->mutex);
-    worker_->done.wait_for(lock, limit, [&] {
+    std::lock_guard lock(worker_->mutex);
+    worker_->done.WaitFor(worker_->mutex, static_cast<DWORD>(limit.count()), [&] {
         for (const std::string& path : paths) {
             const auto found = worker_->entries.find(path);
             if (found != worker_->entries.end() && found->second.queued) {
