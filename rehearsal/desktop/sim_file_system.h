@@ -7,6 +7,7 @@
 // is Latin-1.
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <optional>
 #include <set>
@@ -46,6 +47,9 @@ public:
     // No file can be written directly in this folder ("access is denied").
     void SetWritesRefused(const std::string& folder, bool refused);
     void SetKnownFolder(KnownFolder folder, const std::string& path);
+    // The playing time a media reader finds in the file; none for a file it cannot read.
+    void SetPlayingTime(const std::string& path, std::chrono::milliseconds time);
+    std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) const;
     // Every file's path as it was first written, in path order.
     std::vector<std::string> FilePaths() const;
 
@@ -56,6 +60,7 @@ private:
         bool readOnly = false;
         bool inUse = false;
         bool deleteIgnored = false;
+        std::optional<std::chrono::milliseconds> playingTime;
     };
 
     File& ExistingFile(const std::string& path, const std::string& doing);

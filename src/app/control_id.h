@@ -68,6 +68,8 @@ enum class ControlId : std::uint16_t {
     Image4,
     lblAppName2,
     lblCopyright,
+    // Below the tabs, added later.
+    lblSummary,
 
     // Added to tab "Settings" later, after the first ids so that none of those changes.
     Label13,

@@ -16,6 +16,8 @@
 #include "tracklist/add_items.h"
 #include "tracklist/item_batches.h"
 #include "tracklist/list_commands.h"
+#include "tracklist/list_summary.h"
+#include "tracklist/playing_time.h"
 
 namespace velutreck {
 
@@ -39,7 +41,7 @@ frmMain::frmMain(FormControls controls, FormServices services)
       services_(std::move(services)),
       engine_(controls_.main, hidden_,
               EngineServices{services_.desktop, services_.files, services_.messageBoxes, services_.clock,
-                             services_.programFolder, services_.logFolder}) {}
+                             services_.lengths, services_.programFolder, services_.logFolder}) {}
 
 // Outside a tick no failure is lost and none ends the program: the user reads it in a message box.
 template <typename Handler>
@@ -76,6 +78,7 @@ void frmMain::Form_Load(const std::vector<std::string>& commandLineItems) {
         controls_.lblAppName2.SetCaption(version);
         controls_.lblCopyright.SetCaption(AboutText());
         main.chkSendTo.SetValue(SendToState(SendTo()));
+        ShowSummary();
         started = true;
     });
     if (started) {
@@ -118,6 +121,7 @@ void frmMain::btnStartStop_Click() {
         saveFailure = failure.what();
     }
     Guarded([&] { engine_.StartOrStop(); });
+    Guarded([&] { ShowSummary(); });
     if (!saveFailure.empty()) {
         ShowError("Error: " + saveFailure);
     }
@@ -127,6 +131,7 @@ void frmMain::btnStartStop_Click() {
 void frmMain::tmrMaster_Timer() {
     Guarded([&] { engine_.tmrMaster_Timer(); });
     AddWaitingItems();
+    Guarded([&] { ShowSummary(); });
 }
 
 void frmMain::btnQuit_Click() {
@@ -155,6 +160,20 @@ SendToServices frmMain::SendTo() {
     return {services_.files, services_.shortcuts, services_.messageBoxes, services_.programFile};
 }
 
+void frmMain::cboCompression_Click() {
+    Guarded([&] { ShowSummary(); });
+}
+
+void frmMain::LengthsArrived() {
+    Guarded([&] { ShowSummary(); });
+}
+
+void frmMain::ShowSummary() {
+    const MainWindowControls& main = controls_.main;
+    services_.lengths.Read(ListFiles(main.lstAudioFiles));
+    controls_.lblSummary.SetCaption(ListSummary(main.lstAudioFiles, services_.lengths, main.cboCompression.ListIndex() == 1));
+}
+
 void frmMain::TrackListCommand_Click(TrackListCommand command) {
     Guarded([&] {
         ListBox& list = controls_.main.lstAudioFiles;
@@ -179,6 +198,7 @@ void frmMain::TrackListCommand_Click(TrackListCommand command) {
             return ShiftDown(list);
         }
     });
+    Guarded([&] { ShowSummary(); });
 }
 
 bool frmMain::OpensContextMenu(int button) { return button == ContextMenuButton; }
@@ -198,6 +218,7 @@ void frmMain::FilesDropped(const std::vector<std::string>& items) {
             services_.messageBoxes.Show(result.skippedMessage, MessageBoxStyle::Information, ProductName);
         }
     });
+    Guarded([&] { ShowSummary(); });
 }
 
 HandOverOutcome frmMain::ItemsHandedOver(const std::vector<std::string>& items) {

@@ -15,6 +15,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/media_lengths.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
 #include "platform/shortcuts.h"
@@ -28,6 +29,7 @@ struct FormControls {
     Label& lblAppName;
     Label& lblAppName2;
     Label& lblCopyright;
+    Label& lblSummary;
     ControlLookup controlFor;  // for the tooltips
 };
 
@@ -43,6 +45,7 @@ struct FormServices {
     Shortcuts& shortcuts;
     const WallClock& clock;
     std::string programFile;    // this Velutreck.exe, full path
+    MediaLengths& lengths;
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
     std::string logFolder;      // where the job log is kept
 };
@@ -65,6 +68,9 @@ public:
     void chkErase_Click();
     void chkNameTracks_Click();
     void chkSendTo_Click();
+    void cboCompression_Click();
+    // Lengths of listed files have been read.
+    void LengthsArrived();
     // The six track-list commands, from their buttons or from the context menu.
     void TrackListCommand_Click(TrackListCommand command);
     // Whether a press of this mouse button on the track list opens the context menu. The press
@@ -94,6 +100,8 @@ private:
     SendToServices SendTo();
     // False when another copy runs; this one then unloads, its items handed over or refused.
     bool FirstCopy(const std::vector<std::string>& commandLineItems);
+    // The list's summary follows every change of the list, of its lengths and of the compression.
+    void ShowSummary();
 
     FormControls controls_;
     FormServices services_;

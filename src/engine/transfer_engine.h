@@ -15,6 +15,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/media_lengths.h"
 #include "platform/wall_clock.h"
 
 namespace velutreck {
@@ -24,6 +25,7 @@ struct EngineServices {
     FileSystem& files;
     MessageBoxes& messageBoxes;
     const WallClock& clock;
+    MediaLengths& lengths;
     std::string programFolder;  // the folder of Velutreck's program file, for the empty image
     std::string logFolder;      // where the job log is kept; empty for none
 };
@@ -36,6 +38,8 @@ public:
     void StartOrStop();  // what Start/Stop does after the settings are saved
     void ToggleRunControls();
     void CheckPaths();
+    // The job against what a CD image and the MiniDisc hold; refused or cancelled, the timer stops.
+    void CheckJobAgainstMedia();
     // False when the temporary image could not be deleted: the window is then unloading.
     bool DeleteTempImage();
     void StripLeadingBreaks();

@@ -11,14 +11,16 @@ SimSession::SimSession(const StandInOptions& options)
       shortcuts(desktop->Files()),
       controls(desktop->OwnWindow()),
       clock(desktop->Clock()),
+      lengths(desktop->Files(), desktop->Clock()),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
                                          folderBrowser, instanceCheck, bubbleTips, shortcuts, clock,
-                                         standard_desktop::ProgramFile, standard_desktop::ProgramFolder,
+                                         standard_desktop::ProgramFile, lengths, standard_desktop::ProgramFolder,
                                          standard_desktop::LogFolder}) {
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);
     settings.WriteSetting("Velutreck", "Settings", "TempFolder", standard_desktop::TempFolder);
     settings.ClearWrites();
     controls.tmrMaster.onChange = [this](bool enabled) { TimerChanged(enabled); };
+    lengths.SetArrivalNotice([this] { form.LengthsArrived(); });
     controls.form.onUnload = [this] {
         controls.tmrMaster.SetEnabled(false);
         form.Form_Unload();

@@ -14,6 +14,7 @@
 #include "platform/memory/memory_settings_store.h"
 #include "rehearsal/desktop/sim_desktop.h"
 #include "rehearsal/desktop/sim_shortcuts.h"
+#include "rehearsal/desktop/sim_media_lengths.h"
 #include "rehearsal/desktop/sim_wall_clock.h"
 #include "rehearsal/standins/stand_in_options.h"
 #include "support/memory_form.h"
@@ -76,6 +77,7 @@ public:
     SimShortcuts shortcuts;
     MemoryForm controls;
     SimWallClock clock;
+    SimMediaLengths lengths;
     frmMain form;
 
 private:

@@ -21,6 +21,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_shortcuts.h"
+#include "platform/win32/win32_media_lengths.h"
 #include "platform/win32/win32_wall_clock.h"
 
 namespace {
@@ -66,7 +67,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         MutexInstanceCheck instanceCheck;
         Win32Shortcuts shortcuts;
         Win32WallClock clock;
-        MainWindow window(instance, {desktop, files, settings, instanceCheck, shortcuts, clock, ProgramFile(),
+        Win32MediaLengths lengths;
+        MainWindow window(instance, {desktop, files, settings, instanceCheck, shortcuts, clock, ProgramFile(), lengths,
                                      ProgramFolder(), LogFolder()});
         if (window.Load(CommandLineItems())) {
             window.Show();

@@ -15,6 +15,7 @@
 #include "platform/settings_store.h"
 #include "platform/shortcuts.h"
 #include "platform/wall_clock.h"
+#include "platform/win32/win32_media_lengths.h"
 #include "platform/win32/windows_api.h"
 
 #include <shellapi.h>
@@ -30,6 +31,7 @@ struct SystemServices {
     Shortcuts& shortcuts;
     const WallClock& clock;
     std::string programFile;
+    Win32MediaLengths& lengths;
     std::string programFolder;
     std::string logFolder;
 };
