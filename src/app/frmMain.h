@@ -16,6 +16,7 @@
 #include "platform/file_system.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
+#include "platform/taskbar_button.h"
 #include "platform/wall_clock.h"
 #include "tracklist/context_menu.h"
 
@@ -39,6 +40,7 @@ struct FormServices {
     InstanceCheck& instanceCheck;
     BubbleTips& bubbleTips;
     const WallClock& clock;
+    TaskbarButton& taskbar;
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
     std::string logFolder;      // where the job log is kept
 };

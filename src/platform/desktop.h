@@ -50,7 +50,8 @@ public:
     // program does not respond, and when the window (or one it owns) did not really come to the
     // front. Success makes its program the one that keys are meant for.
     virtual void ActivateByTitle(const std::string& title) = 0;
-    // Throws while the program started under that task id has no window, and as ActivateByTitle.
+    // Throws a NoWindow failure while the program started under that task id has no window, and
+    // as ActivateByTitle.
     virtual void ActivateByTask(TaskId task) = 0;
     // Starts a program from the command line exactly as typed (unquoted), in a normal window with
     // the focus, without waiting for it. Throws when it cannot be started. The started program is

@@ -11,7 +11,8 @@ SimSession::SimSession(const StandInOptions& options)
       controls(desktop->OwnWindow()),
       clock(desktop->Clock()),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
-                                         folderBrowser, instanceCheck, bubbleTips, clock, standard_desktop::ProgramFolder,
+                                         folderBrowser, instanceCheck, bubbleTips, clock, desktop->Taskbar(),
+                                         standard_desktop::ProgramFolder,
                                          standard_desktop::LogFolder}) {
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);
     settings.ClearWrites();
