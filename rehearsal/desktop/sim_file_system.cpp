@@ -92,7 +92,7 @@ void SimFileSystem::WriteFile(const std::string& path, const std::string& conten
     }
     const auto found = files_.find(key);
     if (found == files_.end()) {
-        files_.emplace(key, File{.path = path, .contents = contents});
+        files_.emplace(key, File{.path = path, .contents = contents, .playingTime = std::nullopt});
         return;
     }
     if (found->second.readOnly) {
@@ -122,6 +122,15 @@ void SimFileSystem::AddFile(const std::string& path, const std::string& contents
         CreateFolder(path.substr(0, parent.size()));  // the folders keep the case the path gives them
     }
     WriteFile(path, contents);
+}
+
+void SimFileSystem::SetPlayingTime(const std::string& path, std::chrono::milliseconds time) {
+    ExistingFile(path, "change").playingTime = time;
+}
+
+std::optional<std::chrono::milliseconds> SimFileSystem::PlayingTime(const std::string& path) const {
+    const auto found = files_.find(PathKey(path));
+    return found == files_.end() ? std::nullopt : found->second.playingTime;
 }
 
 void SimFileSystem::SetReadOnly(const std::string& path, bool readOnly) {

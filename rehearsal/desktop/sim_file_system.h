@@ -4,6 +4,7 @@
 // folder is "C:\\", and the ANSI code page is Latin-1.
 #pragma once
 
+#include <chrono>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,6 +39,9 @@ public:
     // synchronised folders make it seem.
     void SetDeleteIgnored(const std::string& path, bool ignored);
     bool InUse(const std::string& path) const;
+    // The playing time a media reader finds in the file; none for a file it cannot read.
+    void SetPlayingTime(const std::string& path, std::chrono::milliseconds time);
+    std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) const;
     // Every file's path as it was first written, in path order.
     std::vector<std::string> FilePaths() const;
 
@@ -48,6 +52,7 @@ private:
         bool readOnly = false;
         bool inUse = false;
         bool deleteIgnored = false;
+        std::optional<std::chrono::milliseconds> playingTime;
     };
 
     File& ExistingFile(const std::string& path, const std::string& doing);

@@ -14,6 +14,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/media_lengths.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
 #include "platform/taskbar_button.h"
@@ -40,6 +41,7 @@ struct FormServices {
     InstanceCheck& instanceCheck;
     BubbleTips& bubbleTips;
     const WallClock& clock;
+    MediaLengths& lengths;
     TaskbarButton& taskbar;
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
     std::string logFolder;      // where the job log is kept

@@ -14,8 +14,8 @@ bool InGroup(Int16 state) { return state >= FirstGroupState && state <= LastGrou
 
 }  // namespace
 
-std::chrono::milliseconds PollPatience(std::optional<std::chrono::milliseconds> groupPlayingTime) {
-    return groupPlayingTime.value_or(std::chrono::milliseconds(0)) + std::chrono::minutes(10);
+std::chrono::milliseconds PollPatience(std::chrono::milliseconds groupPlayingTime) {
+    return groupPlayingTime + std::chrono::minutes(10);
 }
 
 void JobProgress::StateEntered(Int16 state, int groupsLeft) {

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
 
 #include "base/int16.h"
 #include "platform/taskbar_button.h"
@@ -13,8 +12,9 @@
 namespace velutreck {
 
 // How long a poll for Nero's image or Simple Burner's recording may take before the job counts as
-// waiting too long: the group's playing time, 0 when it is unknown, and ten minutes more.
-std::chrono::milliseconds PollPatience(std::optional<std::chrono::milliseconds> groupPlayingTime);
+// waiting too long: the group's known playing time (a file of unknown length counts as none) and
+// ten minutes more.
+std::chrono::milliseconds PollPatience(std::chrono::milliseconds groupPlayingTime);
 
 class JobProgress {
 public:

@@ -41,7 +41,7 @@ void TransferEngine::StartOrStop(const std::vector<SettingValue>& settings) {
         jobState_ = 1;
         trackNames_.clear();
         unchangedPolls_ = 0;
-        groupPlayingTime_.reset();
+        groupPlayingTime_ = std::chrono::milliseconds(0);
         controls_.tmrMaster.SetEnabled(true);
         StateEntered();
     } else {

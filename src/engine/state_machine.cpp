@@ -13,6 +13,7 @@
 #include "engine/pause_seconds.h"
 #include "engine/transfer_engine.h"
 #include "tracklist/group_walk.h"
+#include "tracklist/playing_time.h"
 #include "tracklist/track_names.h"
 
 namespace velutreck {
@@ -49,7 +50,7 @@ void TransferEngine::StateEntered() {
     }
     log_.Line("State " + std::to_string(jobState_.Value()) + ", " + std::string(StepOf(jobState_).name));
     int groupsLeft = 0;
-    Attempt([&] { groupsLeft = GroupCount(controls_.lstAudioFiles); });
+    Attempt([&] { groupsLeft = static_cast<int>(ListGroups(controls_.lstAudioFiles).size()); });
     progress_.StateEntered(jobState_, groupsLeft);
 }
 
@@ -287,6 +288,7 @@ void TransferEngine::TakeNextGroup() {
         firstHandedOver = index;
     }
     const std::vector<std::string> handedOver(group.begin() + static_cast<std::ptrdiff_t>(firstHandedOver), group.end());
+    Attempt([&] { groupPlayingTime_ = PlayingTimeOf(handedOver, services_.lengths).known; });
     Attempt([&] {
         AppendGroupNames(trackNames_, handedOver, controls_.chkOnlyAlpha.Value() != 0, hidden_.lengthOfNames);
     });

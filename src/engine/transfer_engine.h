@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/media_lengths.h"
 #include "platform/taskbar_button.h"
 #include "platform/wall_clock.h"
 
@@ -29,6 +29,7 @@ struct EngineServices {
     FileSystem& files;
     MessageBoxes& messageBoxes;
     const WallClock& clock;
+    MediaLengths& lengths;
     TaskbarButton& taskbar;
     std::string programFolder;  // the folder of Velutreck's program file, for the empty image
     std::string logFolder;      // where the job log is kept; empty for none
@@ -105,8 +106,8 @@ private:
     JobLog log_;
     int unchangedPolls_ = 0;
     std::int64_t pollStartMs_ = 0;
-    // The playing time of the group handed to Nero, which the polls measure their patience by.
-    std::optional<std::chrono::milliseconds> groupPlayingTime_;
+    // The known playing time of the files handed to Nero, which the polls measure their patience by.
+    std::chrono::milliseconds groupPlayingTime_{0};
     JobProgress progress_;
 };
 

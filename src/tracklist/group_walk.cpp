@@ -23,15 +23,4 @@ Int16 GroupLastIndex(const ListBox& list) {
     return count - 1;
 }
 
-int GroupCount(const ListBox& list) {
-    int groups = 0;
-    bool inGroup = false;
-    for (Int16 index = 0; index < list.Count(); ++index) {
-        const bool isFile = !IsBreakMarker(list.Entry(index));
-        groups += isFile && !inGroup ? 1 : 0;
-        inGroup = isFile;
-    }
-    return groups;
-}
-
 }  // namespace velutreck

@@ -15,7 +15,4 @@ void StripLeadingBreaks(ListBox& list);
 // there (the list is empty or begins with a marker).
 Int16 GroupLastIndex(const ListBox& list);
 
-// The number of groups in the list: runs of files between markers or the list's ends.
-int GroupCount(const ListBox& list);
-
 }  // namespace velutreck

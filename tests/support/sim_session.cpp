@@ -10,8 +10,9 @@ SimSession::SimSession(const StandInOptions& options)
     : desktop(MakeStandardDesktop(options)),
       controls(desktop->OwnWindow()),
       clock(desktop->Clock()),
+      lengths(desktop->Files(), desktop->Clock()),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
-                                         folderBrowser, instanceCheck, bubbleTips, clock, desktop->Taskbar(),
+                                         folderBrowser, instanceCheck, bubbleTips, clock, lengths, desktop->Taskbar(),
                                          standard_desktop::ProgramFolder,
                                          standard_desktop::LogFolder}) {
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);

@@ -13,6 +13,7 @@
 #include "app/frmMain.h"
 #include "platform/memory/memory_settings_store.h"
 #include "rehearsal/desktop/sim_desktop.h"
+#include "rehearsal/desktop/sim_media_lengths.h"
 #include "rehearsal/desktop/sim_wall_clock.h"
 #include "rehearsal/standins/stand_in_options.h"
 #include "support/memory_form.h"
@@ -73,6 +74,7 @@ public:
     RecordingBubbleTips bubbleTips;
     MemoryForm controls;
     SimWallClock clock;
+    SimMediaLengths lengths;
     frmMain form;
 
 private:

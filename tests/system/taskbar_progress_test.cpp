@@ -122,6 +122,16 @@ TEST(TaskbarProgress, AWaitLongerThanTheGroupShouldTakeShowsPausedAndIsLoggedOnc
               1u);
     EXPECT_EQ(LogLinesWith(session, "SimpleBurnerRecordingComplete: not yet after"), 0u);
 
+    // A file that plays five minutes may take fifteen.
+    SimSession known({.neroWriteMs = 12 * 60 * 1000});
+    known.desktop->Files().SetPlayingTime(typical_job::A, std::chrono::minutes(5));
+    known.Load();
+    known.AddFiles({typical_job::A});
+    known.lengths.Read({typical_job::A});
+    known.PressStartStop();
+    ASSERT_TRUE(known.RunUntilIdle(Hour));
+    EXPECT_EQ(States(known.desktop->Taskbar()), (std::vector<TaskbarProgress>{TaskbarProgress::Normal, TaskbarProgress::None}));
+
     // A recording that runs as long goes yellow too, and the next group starts green again.
     SimSession recording({.burnerRecordMs = 11 * 60 * 1000});
     recording.Load();

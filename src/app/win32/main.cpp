@@ -20,6 +20,7 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_media_lengths.h"
 #include "platform/win32/win32_wall_clock.h"
 
 namespace {
@@ -64,7 +65,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         RegistrySettingsStore settings;
         MutexInstanceCheck instanceCheck;
         Win32WallClock clock;
-        MainWindow window(instance, {desktop, files, settings, instanceCheck, clock, ProgramFolder(), LogFolder()});
+        Win32MediaLengths lengths;
+        MainWindow window(instance, {desktop, files, settings, instanceCheck, clock, lengths, ProgramFolder(), LogFolder()});
         if (window.Load(CommandLineItems())) {
             window.Show();
         }

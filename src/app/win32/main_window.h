@@ -11,6 +11,7 @@
 #include "app/layout.h"
 #include "platform/desktop.h"
 #include "platform/file_system.h"
+#include "platform/media_lengths.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
 #include "platform/wall_clock.h"
@@ -27,6 +28,7 @@ struct SystemServices {
     SettingsStore& settings;
     InstanceCheck& instanceCheck;
     const WallClock& clock;
+    MediaLengths& lengths;
     std::string programFolder;
     std::string logFolder;
 };

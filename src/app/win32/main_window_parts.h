@@ -46,7 +46,8 @@ struct MainWindow::Parts {
           background(children[ControlId::SSTab1]),
           frm(controls.Bind(), FormServices{services.desktop, services.files, messageBoxes, services.settings,
                                             commonDialog, folderBrowser, services.instanceCheck, bubbleTips,
-                                            services.clock, taskbar, services.programFolder, services.logFolder}) {}
+                                            services.clock, services.lengths, taskbar, services.programFolder,
+                                            services.logFolder}) {}
 
     ModalState modal;
     ChildWindows children;

@@ -8,11 +8,10 @@
 namespace velutreck {
 namespace {
 
-// Each group the walk takes, consuming the list as the engine does; the count beforehand agrees.
+// Each group the walk takes, consuming the list as the engine does.
 std::vector<Strings> Walk(const Strings& entries) {
     MemoryListBox list;
     Fill(list, entries);
-    const int counted = GroupCount(list);
     std::vector<Strings> groups;
     for (StripLeadingBreaks(list); GroupLastIndex(list) != -1; StripLeadingBreaks(list)) {
         Strings group;
@@ -23,7 +22,6 @@ std::vector<Strings> Walk(const Strings& entries) {
         groups.push_back(group);
     }
     EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(static_cast<std::size_t>(counted), groups.size());
     return groups;
 }
 
