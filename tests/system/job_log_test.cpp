@@ -79,8 +79,9 @@ TEST(JobLog, AWholeJobShowsItsSettingsListStatesAndEveryOperationWithWhatItWasGi
                              "17", "18", "19", "20", "21", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17",
                              "18", "19", "20", "21", "22", "23", "24", "25", "26"}));
     // A state line names the step the state begins.
-    EXPECT_EQ(Matching(events, "^State (3|13|26),"),
-              (Lines{"State 3, Deleting Temp Image", "State 13, Closing Nero", "State 13, Closing Nero", "State 26, Finishing"}));
+    EXPECT_EQ(Matching(events, "^State (3|6|13|26),"),
+              (Lines{"State 3, Deleting Temp Image", "State 6, Erasing MiniDisc", "State 13, Closing Nero",
+                     "State 13, Closing Nero", "State 26, Finishing"}));
     EXPECT_EQ(Matching(events, "^Nero(AddFile|SaveImageFile)"),
               (Lines{"NeroAddFile C:\\Music\\B.mp3: ok", "NeroAddFile C:\\Music\\A.mp3: ok",
                      "NeroSaveImageFile C:\\~TmpVelutreck.nrg: ok", "NeroAddFile C:\\Music\\C.mp3: ok",
@@ -158,6 +159,19 @@ TEST(JobLog, KeepsTheNewestJobsWithinAMegabyteAndNeverDisturbsAJob) {
     EXPECT_EQ(headers[0], std::string(JobLogHeader) + "2");
     EXPECT_EQ(LogLines(session).front(), headers[0]);
     EXPECT_LT(session.desktop->Files().ReadFile(LogPath)->size(), JobLogMaxBytes);
+
+    // A log just under the megabyte has no room for one more job: its oldest job goes first. One
+    // that fits exactly keeps every job.
+    SimSession nearlyFull;
+    const std::string half = std::string(490'000, 'x') + "\r\n";
+    const std::string twoJobs = std::string(JobLogHeader) + "1\r\n" + half + std::string(JobLogHeader) + "2\r\n" + half;
+    nearlyFull.desktop->Files().AddFile(LogPath, twoJobs);
+    nearlyFull.Load();
+    nearlyFull.AddFiles({typical_job::A});
+    nearlyFull.PressStartStop();
+    ASSERT_TRUE(nearlyFull.RunUntilIdle(Hour));
+    EXPECT_EQ(LogLines(nearlyFull).front(), std::string(JobLogHeader) + "2");
+    EXPECT_EQ(WithoutOldestJobs(twoJobs, twoJobs.size()), twoJobs);
 
     // A log that cannot be written does not change the job.
     SimSession unwritable;
