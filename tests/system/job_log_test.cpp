@@ -163,7 +163,7 @@ TEST(JobLog, KeepsTheNewestJobsWithinAMegabyteAndNeverDisturbsAJob) {
     // A log just under the megabyte has no room for one more job: its oldest job goes first. One
     // that fits exactly keeps every job.
     SimSession nearlyFull;
-    const std::string half = std::string(490'000, 'x') + "\r\n";
+    const std::string half = std::string(495'000, 'x') + "\r\n";
     const std::string twoJobs = std::string(JobLogHeader) + "1\r\n" + half + std::string(JobLogHeader) + "2\r\n" + half;
     nearlyFull.desktop->Files().AddFile(LogPath, twoJobs);
     nearlyFull.Load();
