@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include <exception>
+#include <utility>
 
 #include "app/about_texts.h"
 #include "app/path_pickers.h"
@@ -73,8 +74,8 @@ void frmMain::Form_Load(const std::vector<std::string>& commandLineItems) {
         controls_.lblCopyright.SetCaption(AboutText());
         started = true;
     });
-    if (started && !commandLineItems.empty()) {
-        FilesDropped(commandLineItems);
+    if (started) {
+        waitingItems_ = commandLineItems;
     }
 }
 
@@ -116,10 +117,12 @@ void frmMain::btnStartStop_Click() {
     if (!saveFailure.empty()) {
         ShowError("Error: " + saveFailure);
     }
+    AddWaitingItems();
 }
 
 void frmMain::tmrMaster_Timer() {
     Guarded([&] { engine_.tmrMaster_Timer(); });
+    AddWaitingItems();
 }
 
 void frmMain::btnQuit_Click() {
@@ -182,6 +185,21 @@ void frmMain::FilesDropped(const std::vector<std::string>& items) {
             services_.messageBoxes.Show(result.skippedMessage, MessageBoxStyle::Information, ProductName);
         }
     });
+}
+
+HandOverOutcome frmMain::ItemsHandedOver(const std::vector<std::string>& items) {
+    if (engine_.IsRunning()) {
+        return HandOverOutcome::Busy;
+    }
+    waitingItems_.insert(waitingItems_.end(), items.begin(), items.end());
+    return HandOverOutcome::Taken;
+}
+
+void frmMain::AddWaitingItems() {
+    if (waitingItems_.empty() || engine_.IsRunning()) {
+        return;
+    }
+    FilesDropped(std::exchange(waitingItems_, {}));
 }
 
 void frmMain::btnBrowseForAudioProject_Click() {

@@ -51,8 +51,9 @@ class frmMain {
 public:
     frmMain(FormControls controls, FormServices services);
 
-    // Start-up, then the items named on the command line are added. A second copy hands its items
-    // to the running copy, or is refused; either way it unloads the window before it is shown.
+    // Start-up. The items named on the command line wait until the window shows (AddWaitingItems),
+    // so that a message about them comes over the window. A second copy hands its items to the
+    // running copy, or is refused; either way it unloads the window before it is shown.
     void Form_Load(const std::vector<std::string>& commandLineItems = {});
     // Runs whenever the window closes; saves nothing and leaves the other programs alone.
     void Form_Unload();
@@ -71,8 +72,12 @@ public:
     // Files, folders and playlists dropped onto the track list, named on the command line or handed
     // over by a second copy. While a job runs the list is locked and nothing happens.
     void FilesDropped(const std::vector<std::string>& items);
-    // Whether a second copy's items can be taken now: not while a job runs.
-    bool TakesItems() const { return !engine_.IsRunning(); }
+    // A second copy's items: taken to wait for AddWaitingItems, as the copy waits for the answer;
+    // refused as busy while a job runs.
+    HandOverOutcome ItemsHandedOver(const std::vector<std::string>& items);
+    // Adds the items that wait, as one drop, once the window shows and whenever no box of the
+    // program is open. While a job runs they wait for its end, which adds them.
+    void AddWaitingItems();
     void btnBrowseForAudioProject_Click();
     void btnBrowseForTempFolder_Click();
     void btnBrowseForImageDrive_Click();
@@ -94,6 +99,7 @@ private:
     TransferEngine engine_;
     CommonDialogState dialogState_;  // dlgCommon's properties, shared by Add files and the pickers
     std::string lastAddFolder_;
+    std::vector<std::string> waitingItems_;
 };
 
 }  // namespace velutreck

@@ -24,7 +24,10 @@ SimSession::SimSession(const StandInOptions& options)
     };
 }
 
-void SimSession::Load(const std::vector<std::string>& commandLineItems) { form.Form_Load(commandLineItems); }
+void SimSession::Load(const std::vector<std::string>& commandLineItems) {
+    form.Form_Load(commandLineItems);
+    form.AddWaitingItems();
+}
 
 void SimSession::AddFiles(const std::vector<std::string>& paths) {
     std::string answer;

@@ -44,6 +44,23 @@ TEST(TypicalJob, TwoGroupsAreErasedRecordedAndNamedInListOrder) {
     EXPECT_EQ(session.messageBoxes.Shown().size(), 1u);  // the checklist, and nothing else
 }
 
+// A second copy's items, taken while a box was open and not yet added when Start was pressed,
+// neither join the job nor get lost: the job's end adds them.
+TEST(TypicalJob, ItemsHandedOverBeforeStartAreAddedWhenTheJobEnds) {
+    SimSession session;
+    session.Load();
+    session.AddTypicalList();
+    ASSERT_EQ(session.form.ItemsHandedOver({A}), HandOverOutcome::Taken);
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntil([&] { return session.form.Engine().JobState() == 26; }, Hour));
+    EXPECT_TRUE(session.ListEntries().empty());
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    EXPECT_EQ(SourcesOn(session.desktop->Disc()), (std::vector<std::string>{A, B, C}));
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"---Break---", A}));
+    EXPECT_EQ(session.messageBoxes.Shown().size(), 1u);
+}
+
 // Every status of the job in order: each group's steps, and none where a step has no status.
 TEST(TypicalJob, TheCaptionTellsEachStepInTurn) {
     SimSession session;

@@ -4,6 +4,8 @@
 #include "support/thrown_failure.h"
 
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 #include "base/failure.h"
 #include "rehearsal/operator/key_capture_window.h"
@@ -89,11 +91,14 @@ TEST(DesktopWindows, AProgramStartedFromAnUnquotedPathWithSpacesCanBeActivatedBy
               FailureKind::Automation);
 }
 
-TEST(DesktopPause, VelutrecksWindowKeepsPaintingWhileItWaitsButTakesNoKeyNorTimer) {
+// Another program's message (WM_NULL from Windows, a second copy's hand-over) is answered in the
+// middle of a pause, so the window never counts as not responding.
+TEST(DesktopPause, VelutrecksWindowKeepsPaintingAndAnsweringWhileItWaitsButTakesNoKeyNorTimer) {
+    constexpr UINT Question = WM_APP + 5;
     windowtest::TestWindow own;
     std::vector<UINT> handled;
     own.onMessage = [&](UINT message, WPARAM, LPARAM, LRESULT&) {
-        if (message == WM_PAINT || message == WM_TIMER || message == WM_KEYDOWN) {
+        if (message == WM_PAINT || message == WM_TIMER || message == WM_KEYDOWN || message == Question) {
             handled.push_back(message);
         }
         return false;
@@ -103,10 +108,14 @@ TEST(DesktopPause, VelutrecksWindowKeepsPaintingWhileItWaitsButTakesNoKeyNorTime
     PostMessageW(own.Window(), WM_KEYDOWN, 'A', 0);
     Win32Desktop desktop;
 
-    const ULONGLONG paused = MillisecondsTakenBy([&] { desktop.Pause(300); });
-    EXPECT_EQ(handled, std::vector<UINT>{WM_PAINT});
-    EXPECT_GE(paused, 250u);  // Wine's clock ticks coarsely
-    EXPECT_LT(paused, 1000u);
+    ULONGLONG answeredAfter = 0;
+    std::thread asker = windowtest::AskLater(own.Window(), Question, 50, answeredAfter);
+    const ULONGLONG paused = MillisecondsTakenBy([&] { desktop.Pause(1000); });
+    asker.join();
+    EXPECT_EQ(handled, (std::vector<UINT>{WM_PAINT, Question}));
+    EXPECT_LT(answeredAfter, 400u);
+    EXPECT_GE(paused, 950u);  // Wine's clock ticks coarsely
+    EXPECT_LT(paused, 1700u);
     KillTimer(own.Window(), 1);
 }
 

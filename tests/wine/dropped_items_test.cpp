@@ -71,9 +71,11 @@ TEST_F(DroppedItems, ItemsOnTheCommandLineAndFilesDroppedOntoTheTrackListAreAdde
     ASSERT_NE(skipped, nullptr);
     EXPECT_EQ(MessageBoxText(skipped),
               "1 item was skipped:\nNot found: 1\n\n" + Path(L"\\missing.mp3") + " (not found)");
+    // The window shows first, with the items in its list, and the message is the window's own.
+    const HWND window = VisibleWindowOf(velutreck.Id(), L"Velutreck.frmMain");
+    ASSERT_NE(window, nullptr) << "the message came before the window";
+    EXPECT_EQ(GetWindow(skipped, GW_OWNER), window);
     PostMessageW(skipped, WM_COMMAND, IDOK, 0);
-    const HWND window = velutreck.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
     const std::string marker = "---Break---";
     std::vector<std::string> expected{marker, Path(L"\\Album\\2 Two.mp3"), Path(L"\\Album\\10 Ten.mp3"), marker,
                                       Path(L"\\Album\\Sub\\s.wav"), marker, Path(L"\\Album\\Sub\\s.wav"), marker,

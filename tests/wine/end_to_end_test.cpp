@@ -1,10 +1,12 @@
 // The whole job as a user runs it: the real Velutreck.exe, files chosen in the real open-file
 // dialog in two batches, Start, OK at the checklist, and then nothing but watching, while Velutreck
 // drives the hosted stand-ins of Nero, ImageDrive and Simple Burner through their windows. What
-// counts is what the MiniDisc holds at the end, and what Velutreck leaves behind.
+// counts is what the MiniDisc holds at the end, and what Velutreck leaves behind; and that all the
+// while its window answered what Windows and a second copy ask it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "rehearsal/operator/install_stand_ins.h"
 #include "rehearsal/operator/job_screenshots.h"
@@ -12,9 +14,11 @@
 #include "rehearsal/operator/open_dialog.h"
 #include "rehearsal/operator/operator_actions.h"
 #include "rehearsal/operator/sample_files.h"
+#include "platform/win32/item_hand_over.h"
 #include "platform/win32/wide_text.h"
 #include "rehearsal/benchmark/prescribed_waits.h"
 #include "rehearsal/operator/velutreck_process.h"
+#include "answer_probe.h"
 
 namespace velutreck {
 namespace {
@@ -59,8 +63,9 @@ TEST_F(EndToEnd, TwoBatchesChosenInTheAddDialogEndAsTwoNamedGroupsOnAnErasedDisc
     WriteBytes(second_ + "\\Charlie.wav", ToneWave(200, 660));
     WriteBytes(project_, "");
     std::filesystem::create_directories(std::filesystem::path(Widen(tempFolder_)));
-    // Short waits, but each longer than what the stand-ins take at ten times their speed.
-    for (const char* pause : {"GeneralShortPause", "GeneralLongPause", "SimpleBurnerPause"}) {
+    // Waits of one tick, each longer than what the stand-ins take at ten times their speed. The
+    // short pause keeps its default: its waits inside a tick are what the window must answer through.
+    for (const char* pause : {"GeneralLongPause", "SimpleBurnerPause"}) {
         StoreSetting(pause, "1");
     }
     StoreSetting("AudioProject", project_);
@@ -77,19 +82,32 @@ TEST_F(EndToEnd, TwoBatchesChosenInTheAddDialogEndAsTwoNamedGroupsOnAnErasedDisc
                                               Marker, second_ + "\\Charlie.wav"}));
     Shoot("list");
 
-    const PrescribedWaits prescribed = PrescribedJobWaits(ShapeOfList(list, true, true), JobTunings{1, 1, "1"});
+    const PrescribedWaits prescribed = PrescribedJobWaits(ShapeOfList(list, true, true), JobTunings{3, 1, "1"});
     const ULONGLONG start = GetTickCount64();
     Press(window, ControlId::btnStartStop);
     ASSERT_TRUE(windowtest::Eventually([&] { return OpenMessageBox(window) != nullptr; })) << "no checklist";
     Shoot("checklist");
     EXPECT_EQ(AnswerMessageBox(window, Answer::Ok, 5000).rfind("Before continuing, please...", 0), 0u);
+    windowtest::AnswerProbe probe(window, {folder_ + "\\Music\\Late.wav"});
     const JobWatch watch = WatchJob(window, static_cast<DWORD>(prescribed.TotalMs()) + 60000,
                                     [&](std::size_t, const std::string& caption) { Shoot(caption); });
+    probe.Stop();
     const ULONGLONG took = GetTickCount64() - start;
     ASSERT_TRUE(watch.ended) << "last step: " << watch.captions.back() << "; message: " << watch.message.value_or("");
     // The job keeps every wait it prescribes, and the polls found the stand-ins done in time.
     EXPECT_GE(took, static_cast<ULONGLONG>(prescribed.TotalMs()));
     EXPECT_EQ(watch.captions.back(), "Velutreck");
+    // Windows would call a window that keeps other programs waiting "not responding", and a second
+    // copy started at any step must hear that Velutreck is busy.
+    EXPECT_LT(probe.LongestWaitMs(), 1000u) << "no answer at \"" << probe.LongestWaitStep() << "\"";
+    std::set<std::string> handedOverAt;
+    for (const windowtest::AnswerProbe::HandOver& handOver : probe.HandOvers()) {
+        EXPECT_EQ(handOver.answer, HandOverBusy) << "at \"" << handOver.step << "\"";
+        handedOverAt.insert(handOver.step);
+    }
+    for (const std::string& step : watch.captions) {
+        EXPECT_TRUE(step == "Velutreck" || handedOverAt.contains(step)) << "no hand-over at \"" << step << "\"";
+    }
 
     const MiniDisc disc = state.ReadDisc();
     const MiniDisc expected{

@@ -48,6 +48,16 @@ LRESULT CALLBACK TestWindow::Procedure(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+std::thread AskLater(HWND window, UINT message, DWORD delayMs, ULONGLONG& answeredAfterMs) {
+    return std::thread([=, &answeredAfterMs] {
+        Sleep(delayMs);
+        const ULONGLONG asked = GetTickCount64();
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(window, message, 0, 0, SMTO_NORMAL, 10000, &ignored);
+        answeredAfterMs = GetTickCount64() - asked;
+    });
+}
+
 void PumpMessages(DWORD milliseconds) {
     PumpUntil([] { return false; }, milliseconds);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <thread>
 
 #include "platform/win32/windows_api.h"
 
@@ -28,6 +29,9 @@ private:
     HWND window_ = nullptr;
 };
 
+// Sends the window a message from a thread of its own after a delay, as another program would, and
+// notes how long the answer took; join the thread before reading it.
+std::thread AskLater(HWND window, UINT message, DWORD delayMs, ULONGLONG& answeredAfterMs);
 // Handles this thread's messages for a while.
 void PumpMessages(DWORD milliseconds);
 // Handles this thread's messages until the condition holds or the time is up; says which.

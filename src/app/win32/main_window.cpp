@@ -39,6 +39,17 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     }
 }
 
+// Windows filters most messages that programs of a lower integrity level send to a program that
+// runs as administrator (User Interface Privilege Isolation): without this, an elevated Velutreck
+// would silently lose a second copy's hand-over and every drop from Explorer. A drop is
+// WM_DROPFILES, whose file names travel in WM_COPYGLOBALDATA.
+void LetThroughFromLowerIntegrity(HWND window, HWND trackList) {
+    constexpr UINT WM_COPYGLOBALDATA = 0x0049;
+    ChangeWindowMessageFilterEx(window, WM_COPYDATA, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(trackList, WM_DROPFILES, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(trackList, WM_COPYGLOBALDATA, MSGFLT_ALLOW, nullptr);
+}
+
 RECT PrimaryWorkArea() {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
@@ -69,6 +80,7 @@ MainWindow::MainWindow(HINSTANCE instance, SystemServices services)
                       reinterpret_cast<DWORD_PTR>(this));
     // Files dropped from Explorer land on the track list; while a job runs it is disabled and takes none.
     DragAcceptFiles(parts_->children[ControlId::lstAudioFiles], TRUE);
+    LetThroughFromLowerIntegrity(window_, parts_->children[ControlId::lstAudioFiles]);
 }
 
 MainWindow::~MainWindow() {
@@ -102,6 +114,7 @@ void MainWindow::Show() {
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
     SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(parts_->children[InitialFocus]), TRUE);
+    PostMessageW(window_, TakeHandedOverItemsMessage, 0, 0);
 }
 
 }  // namespace velutreck

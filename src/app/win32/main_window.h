@@ -43,7 +43,8 @@ public:
     // Form_Load with the items of the command line, and the track list's scroll extent. False when
     // start-up unloaded the window.
     bool Load(const std::vector<std::string>& commandLineItems);
-    // Centred on the screen, the "Files" tab in front and the focus on Start.
+    // Centred on the screen, the "Files" tab in front and the focus on Start; the items of the
+    // command line are added next, so that a message about them comes over the window.
     void Show();
     HWND Window() const { return window_; }
 
@@ -68,7 +69,6 @@ private:
     SystemServices services_;
     HWND window_ = nullptr;
     std::unique_ptr<Parts> parts_;
-    std::vector<std::string> handedOver_;  // a second copy's items, waiting for the window to be idle
 };
 
 }  // namespace velutreck

@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <exception>
+
 #include "app/win32/main_window_parts.h"
 #include "platform/win32/item_hand_over.h"
 #include "platform/win32/wide_text.h"
@@ -198,32 +200,32 @@ LRESULT CALLBACK MainWindow::ListProcedure(HWND list, UINT message, WPARAM wPara
     return 0;
 }
 
-// The second copy waits for the answer, so the items are only noted here and added once this
-// message has been answered.
+// The second copy waits for the answer, so the items are only noted here, even in the middle of a
+// tick, and added once this message has been answered and the window is idle.
 LRESULT MainWindow::OnItemsHandedOver(const COPYDATASTRUCT& data) {
-    std::vector<std::string> items = HandedOverItems(data);
-    if (items.empty()) {
+    try {
+        const std::vector<std::string> items = HandedOverItems(data);
+        if (items.empty()) {
+            return 0;
+        }
+        if (parts_->frm.ItemsHandedOver(items) == HandOverOutcome::Busy) {
+            return HandOverBusy;
+        }
+    } catch (const std::exception&) {
         return 0;
     }
-    if (!parts_->frm.TakesItems()) {
-        return HandOverBusy;
-    }
-    handedOver_.insert(handedOver_.end(), items.begin(), items.end());
     PostMessageW(window_, TakeHandedOverItemsMessage, 0, 0);
     return HandOverTaken;
 }
 
+// Items are added only when no box of the program is open: the Add dialog, say, would otherwise
+// insert its files into a list that changed under it.
 void MainWindow::TakeHandedOverItems() {
-    if (handedOver_.empty()) {
-        return;
-    }
     if (parts_->modal.Open()) {
         SetTimer(window_, HandOverTimerId, HandOverRetryInterval, nullptr);
         return;
     }
-    const std::vector<std::string> items = std::move(handedOver_);
-    handedOver_.clear();
-    parts_->gate.Run([&] { parts_->frm.FilesDropped(items); });
+    parts_->gate.Run([this] { parts_->frm.AddWaitingItems(); });
 }
 
 void MainWindow::OnDrop(HDROP drop) {

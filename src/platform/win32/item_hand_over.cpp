@@ -1,20 +1,39 @@
 #include "platform/win32/item_hand_over.h"
 
+#include "platform/win32/answering_wait.h"
+
 namespace velutreck {
 
 namespace {
 
-// The copy's own window has the same class, so the running copy's is the one of another process.
+// Copies started together ("Open with" on several files) find the mutex before the first of them
+// has shown its window.
+constexpr ULONGLONG WindowWaitMs = 5000;
+constexpr DWORD WindowPollMs = 100;
+
+// The running copy's window is shown once it has started. Other copies that are handing their
+// items over have a window of the same class too, which they never show: taken there, the items
+// would be lost.
 HWND RunningCopyWindow() {
     HWND window = nullptr;
     while ((window = FindWindowExW(nullptr, window, MainWindowClassName, nullptr)) != nullptr) {
         DWORD process = 0;
         GetWindowThreadProcessId(window, &process);
-        if (process != GetCurrentProcessId()) {
+        if (process != GetCurrentProcessId() && IsWindowVisible(window)) {
             return window;
         }
     }
     return nullptr;
+}
+
+HWND AwaitRunningCopyWindow() {
+    const ULONGLONG deadline = GetTickCount64() + WindowWaitMs;
+    HWND window = RunningCopyWindow();
+    while (window == nullptr && GetTickCount64() < deadline) {
+        WaitAnswering(WindowPollMs);
+        window = RunningCopyWindow();
+    }
+    return window;
 }
 
 }  // namespace
@@ -34,7 +53,7 @@ std::vector<std::string> HandedOverItems(const COPYDATASTRUCT& data) {
 }
 
 LRESULT SendItemsToRunningCopy(const std::vector<std::string>& items) {
-    const HWND window = RunningCopyWindow();
+    const HWND window = AwaitRunningCopyWindow();
     if (window == nullptr) {
         return 0;
     }

@@ -14,7 +14,10 @@ constexpr const wchar_t* MutexName = L"Local\\Velutreck.SingleInstance";
 MutexInstanceCheck::MutexInstanceCheck() {
     SetLastError(ERROR_SUCCESS);
     mutex_ = CreateMutexW(nullptr, FALSE, MutexName);
-    another_ = GetLastError() == ERROR_ALREADY_EXISTS;
+    const DWORD error = GetLastError();
+    // A copy that runs as administrator made the mutex for its level alone: a copy of a lower
+    // integrity level may not open it, and is not the first either.
+    another_ = error == ERROR_ALREADY_EXISTS || (mutex_ == nullptr && error == ERROR_ACCESS_DENIED);
 }
 
 MutexInstanceCheck::~MutexInstanceCheck() {

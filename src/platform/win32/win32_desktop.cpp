@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "base/failure.h"
+#include "platform/win32/answering_wait.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_desktop_activation.h"
 #include "platform/win32/win32_desktop_keys.h"
@@ -63,7 +64,8 @@ WindowHandle Win32Desktop::FindWindow(WindowHandle parent, WindowHandle childAft
 // window that has the focus when it is queued, and the click is what gives the field the focus.
 // Each message sent to the window's thread returns only once that thread looks at its queue again,
 // so after as many round trips as there are messages in flight it has taken them all. A program
-// that does not respond is not waited for.
+// that does not respond is not waited for. While it waits for an answer, this thread answers the
+// messages sent to it (SendMessageTimeoutW without SMTO_BLOCK does).
 void Win32Desktop::PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam) {
     // Posting to no window would post to this thread.
     if (window == 0 || !PostMessageW(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam))) {
@@ -141,20 +143,9 @@ void Win32Desktop::ShellOpen(WindowHandle owner, const std::string& file, const 
     ShellExecuteW(ToHwnd(owner), L"open", wideFile.c_str(), wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
 }
 
-// Velutreck's own window keeps painting meanwhile. Only paint messages are taken: no click, key or
-// timer of the user's reaches the window in the middle of a tick.
-void Win32Desktop::Pause(std::uint32_t milliseconds) {
-    const ULONGLONG until = GetTickCount64() + milliseconds;
-    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
-        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_PAINT) != WAIT_OBJECT_0) {
-            continue;
-        }
-        MSG paint;
-        while (PeekMessageW(&paint, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) {
-            DispatchMessageW(&paint);
-        }
-    }
-}
+// Velutreck's own window keeps painting and answering meanwhile; no click, key or timer of the
+// user's reaches it in the middle of a tick.
+void Win32Desktop::Pause(std::uint32_t milliseconds) { WaitAnswering(milliseconds); }
 
 // The request belongs to this thread, the one that runs the job, and ends with it.
 void Win32Desktop::KeepAwake(bool awake) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/failure.h"
+#include "platform/win32/answering_wait.h"
 #include "platform/win32/wide_text.h"
 
 namespace velutreck {
@@ -52,7 +53,7 @@ bool TryForeground(HWND window) {
         if (IsForegroundFor(window)) {
             return true;
         }
-        Sleep(10);
+        WaitAnswering(10);
     }
     return false;
 }
@@ -109,7 +110,7 @@ std::string Quoted(HWND window) { return "\"" + Narrow(TitleOf(window)) + "\""; 
 void Restore(HWND window) {
     ShowWindowAsync(window, SW_RESTORE);
     for (int poll = 0; poll < 50 && IsIconic(window); ++poll) {
-        Sleep(10);
+        WaitAnswering(10);
     }
 }
 

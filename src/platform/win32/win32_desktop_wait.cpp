@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/win32/answering_wait.h"
+
 namespace velutreck {
 
 namespace {
@@ -76,7 +78,7 @@ bool InputWait::AwaitMarker(DWORD idleTimeoutMilliseconds) const {
         } else if (GetTickCount64() - lastProgress >= idleTimeoutMilliseconds) {
             return false;
         }
-        Sleep(1);
+        WaitAnswering(1);
     }
     return true;
 }

@@ -66,13 +66,22 @@ TEST(FormLoad, ASecondCopyIsRefusedBeforeItShowsAndSavesNothing) {
     EXPECT_TRUE(session.settings.Writes().empty());
 }
 
-TEST(FormLoad, ItemsOnTheCommandLineAreAddedOrHandedOverByASecondCopy) {
+// The window shows before the items are added, so that a message about them comes over it.
+TEST(FormLoad, ItemsOnTheCommandLineAreAddedOnceTheWindowShowsOrHandedOverByASecondCopy) {
     SimSession first;
     first.desktop->Files().AddFile("C:\\Drop\\2.mp3", "");
     first.desktop->Files().AddFile("C:\\Drop\\10.mp3", "");
-    first.Load({"Drop\\10.mp3", "C:\\Drop\\2.mp3"});
-    EXPECT_EQ(first.ListEntries(), (std::vector<std::string>{"---Break---", "C:\\Drop\\2.mp3", "C:\\Drop\\10.mp3"}));
+    first.desktop->Files().AddFile("C:\\Drop\\notes.txt", "");
+    first.form.Form_Load({"Drop\\10.mp3", "C:\\Drop\\2.mp3", "C:\\Drop\\notes.txt"});
+    EXPECT_TRUE(first.ListEntries().empty());
     EXPECT_TRUE(first.messageBoxes.Shown().empty());
+    first.form.AddWaitingItems();
+    EXPECT_EQ(first.ListEntries(), (std::vector<std::string>{"---Break---", "C:\\Drop\\2.mp3", "C:\\Drop\\10.mp3"}));
+    ASSERT_EQ(first.messageBoxes.Shown().size(), 1u);
+    EXPECT_EQ(first.messageBoxes.Shown()[0].text,
+              "1 item was skipped:\nNot audio files: 1\n\nC:\\Drop\\notes.txt (not an audio file)");
+    first.form.AddWaitingItems();
+    EXPECT_EQ(first.ListEntries().size(), 3u);
     EXPECT_TRUE(first.instanceCheck.handedOver.empty());
 
     struct Case {
@@ -122,15 +131,37 @@ TEST(FormHandlers, ADropAddsItsBatchesAndTellsOfSkippedItemsButIsRefusedDuringAJ
               "1 item was skipped:\nNot audio files: 1\n\nC:\\Drop\\notes.txt (not an audio file)");
     EXPECT_EQ(session.messageBoxes.Shown()[0].style, MessageBoxStyle::Information);
     EXPECT_EQ(session.messageBoxes.Shown()[0].title, "Velutreck");
-    EXPECT_TRUE(session.form.TakesItems());
 
     session.PressStartStop();
     ASSERT_TRUE(session.IsRunning());
     const std::size_t shown = session.messageBoxes.Shown().size();
     session.form.FilesDropped({typical_job::B, "C:\\Drop\\notes.txt"});
-    EXPECT_FALSE(session.form.TakesItems());
     EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{typical_job::A, typical_job::C}));
     EXPECT_EQ(session.messageBoxes.Shown().size(), shown);
+}
+
+// A second copy waits for the answer, so its items are only noted; the window adds them when it is
+// idle. Start may come first: then the job's end adds them, whichever way it ends.
+TEST(FormHandlers, ItemsTakenFromASecondCopyAreAddedEvenWhenStartCameFirst) {
+    SimSession session;
+    session.Load();
+    session.controls.chkAutoBreak.SetValue(0);
+    session.AddFiles({typical_job::A});
+    EXPECT_EQ(session.form.ItemsHandedOver({typical_job::B}), HandOverOutcome::Taken);
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{typical_job::A}));
+
+    session.PressStartStop();
+    session.form.AddWaitingItems();
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{typical_job::A}));
+    EXPECT_EQ(session.form.ItemsHandedOver({"C:\\Drop"}), HandOverOutcome::Busy);
+    session.PressStartStop();
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{typical_job::A, typical_job::B}));
+
+    EXPECT_EQ(session.form.ItemsHandedOver({typical_job::C}), HandOverOutcome::Taken);
+    session.messageBoxes.AnswerNext(MessageBoxAnswer::Cancel);
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{typical_job::A, typical_job::B, typical_job::C}));
 }
 
 TEST(FormHandlers, QuitLosesEditsAndHelpOpensThePageBesideTheProgram) {
