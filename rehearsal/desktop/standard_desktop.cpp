@@ -14,6 +14,13 @@ const std::vector<std::string>& MusicFiles() {
     return files;
 }
 
+const std::vector<std::chrono::milliseconds>& MusicPlayingTimes() {
+    using std::chrono::seconds;
+    static const std::vector<std::chrono::milliseconds> times = {seconds(200), seconds(245), seconds(300), seconds(165),
+                                                                 seconds(370)};
+    return times;
+}
+
 }  // namespace standard_desktop
 
 std::unique_ptr<SimDesktop> MakeStandardDesktop(const StandInOptions& options) {
@@ -27,8 +34,10 @@ std::unique_ptr<SimDesktop> MakeStandardDesktop(const StandInOptions& options) {
     files.AddFile(paths::AudioProject, "Nero audio project\n");
     files.AddFile(paths::ProgramFile, "Velutreck\n");
     files.AddFile(paths::EmptyImage, "Nero image without tracks\n");
-    for (const std::string& music : paths::MusicFiles()) {
+    for (std::size_t index = 0; index < paths::MusicFiles().size(); ++index) {
+        const std::string& music = paths::MusicFiles()[index];
         files.AddFile(music, "audio\n");
+        files.SetPlayingTime(music, paths::MusicPlayingTimes()[index]);
     }
     desktop->CreateOwnWindow(paths::OwnTitle);
     return desktop;

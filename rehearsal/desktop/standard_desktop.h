@@ -3,6 +3,7 @@
 // audio files, and Velutreck's own window in the foreground.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +25,8 @@ inline const std::string OwnTitle = "Velutreck";
 inline const std::string LogFolder = "C:\\Users\\Owner\\AppData\\Local\\Velutreck";
 // "C:\Music\A.mp3" to "C:\Music\E.mp3".
 const std::vector<std::string>& MusicFiles();
+// Their playing times: 3:20, 4:05, 5:00, 2:45 and 6:10.
+const std::vector<std::chrono::milliseconds>& MusicPlayingTimes();
 
 }  // namespace velutreck::standard_desktop
 

@@ -68,6 +68,8 @@ enum class ControlId : std::uint16_t {
     Image4,
     lblAppName2,
     lblCopyright,
+    // Below the tabs, added later.
+    lblSummary,
 
     // The track list's context menu.
     mnuAdd = 2000,

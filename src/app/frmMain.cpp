@@ -15,6 +15,8 @@
 #include "tracklist/add_items.h"
 #include "tracklist/item_batches.h"
 #include "tracklist/list_commands.h"
+#include "tracklist/list_summary.h"
+#include "tracklist/playing_time.h"
 
 namespace velutreck {
 
@@ -72,6 +74,7 @@ void frmMain::Form_Load(const std::vector<std::string>& commandLineItems) {
         controls_.lblAppName.SetCaption(version);
         controls_.lblAppName2.SetCaption(version);
         controls_.lblCopyright.SetCaption(AboutText());
+        ShowSummary();
         started = true;
     });
     if (started) {
@@ -114,6 +117,7 @@ void frmMain::btnStartStop_Click() {
         saveFailure = failure.what();
     }
     Guarded([&] { engine_.StartOrStop(CurrentSettings(SettingsOf(controls_.main), hidden_)); });
+    Guarded([&] { ShowSummary(); });
     if (!saveFailure.empty()) {
         ShowError("Error: " + saveFailure);
     }
@@ -123,6 +127,7 @@ void frmMain::btnStartStop_Click() {
 void frmMain::tmrMaster_Timer() {
     Guarded([&] { engine_.tmrMaster_Timer(); });
     AddWaitingItems();
+    Guarded([&] { ShowSummary(); });
 }
 
 void frmMain::btnQuit_Click() {
@@ -142,6 +147,20 @@ void frmMain::chkErase_Click() {
 }
 
 void frmMain::chkNameTracks_Click() { chkErase_Click(); }
+
+void frmMain::cboCompression_Click() {
+    Guarded([&] { ShowSummary(); });
+}
+
+void frmMain::LengthsArrived() {
+    Guarded([&] { ShowSummary(); });
+}
+
+void frmMain::ShowSummary() {
+    const MainWindowControls& main = controls_.main;
+    services_.lengths.Read(ListFiles(main.lstAudioFiles));
+    controls_.lblSummary.SetCaption(ListSummary(main.lstAudioFiles, services_.lengths, main.cboCompression.ListIndex() == 1));
+}
 
 void frmMain::TrackListCommand_Click(TrackListCommand command) {
     Guarded([&] {
@@ -167,6 +186,7 @@ void frmMain::TrackListCommand_Click(TrackListCommand command) {
             return ShiftDown(list);
         }
     });
+    Guarded([&] { ShowSummary(); });
 }
 
 bool frmMain::OpensContextMenu(int button) { return button == ContextMenuButton; }
@@ -185,6 +205,7 @@ void frmMain::FilesDropped(const std::vector<std::string>& items) {
             services_.messageBoxes.Show(result.skippedMessage, MessageBoxStyle::Information, ProductName);
         }
     });
+    Guarded([&] { ShowSummary(); });
 }
 
 HandOverOutcome frmMain::ItemsHandedOver(const std::vector<std::string>& items) {

@@ -28,6 +28,7 @@ struct FormControls {
     Label& lblAppName;
     Label& lblAppName2;
     Label& lblCopyright;
+    Label& lblSummary;
     ControlLookup controlFor;  // for the tooltips
 };
 
@@ -64,6 +65,9 @@ public:
     void btnReadme_Click();
     void chkErase_Click();
     void chkNameTracks_Click();
+    void cboCompression_Click();
+    // Lengths of listed files have been read.
+    void LengthsArrived();
     // The six track-list commands, from their buttons or from the context menu.
     void TrackListCommand_Click(TrackListCommand command);
     // Whether a press of this mouse button on the track list opens the context menu. The press
@@ -92,6 +96,8 @@ private:
     void ShowError(const std::string& text);
     // False when another copy runs; this one then unloads, its items handed over or refused.
     bool FirstCopy(const std::vector<std::string>& commandLineItems);
+    // The list's summary follows every change of the list, of its lengths and of the compression.
+    void ShowSummary();
 
     FormControls controls_;
     FormServices services_;

@@ -251,7 +251,10 @@ void TransferEngine::RunChecklist() {
         return;
     }
     Attempt([&] { CheckPaths(); });
-    if (!ConditionMet([&] { return controls_.tmrMaster.Enabled(); })) {
+    if (ConditionMet([&] { return controls_.tmrMaster.Enabled(); })) {
+        Attempt([&] { CheckJobAgainstMedia(); });
+    }
+    if (log_.InJob() && !ConditionMet([&] { return controls_.tmrMaster.Enabled(); })) {
         log_.End("was ended by the checks before it");
         progress_.Failed();
     }

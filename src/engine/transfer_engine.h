@@ -44,6 +44,8 @@ public:
     void StartOrStop(const std::vector<SettingValue>& settings);
     void ToggleRunControls();
     void CheckPaths();
+    // The job against what a CD image and the MiniDisc hold; refused or cancelled, the timer stops.
+    void CheckJobAgainstMedia();
     // False when the temporary image could not be deleted: the window is then unloading.
     bool DeleteTempImage();
     void StripLeadingBreaks();

@@ -8,7 +8,7 @@
 namespace velutreck {
 
 // Message-box styles and answers with the values the program has always used.
-enum class MessageBoxStyle { Critical = 16, Information = 64, OkCancelInformation = 65 };
+enum class MessageBoxStyle { Critical = 16, OkCancelExclamation = 49, Information = 64, OkCancelInformation = 65 };
 enum class MessageBoxAnswer { Ok = 1, Cancel = 2 };
 
 class MessageBoxes {

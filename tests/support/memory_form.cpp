@@ -67,12 +67,13 @@ Control& MemoryForm::ControlFor(ControlId id) {
     case ControlId::lblAppName: return lblAppName;
     case ControlId::lblAppName2: return lblAppName2;
     case ControlId::lblCopyright: return lblCopyright;
+    case ControlId::lblSummary: return lblSummary;
     default: throw std::out_of_range("The in-memory form has no such control");
     }
 }
 
 FormControls MemoryForm::Bind() {
-    return {main, lblAppName, lblAppName2, lblCopyright, [this](ControlId id) -> Control& { return ControlFor(id); }};
+    return {main, lblAppName, lblAppName2, lblCopyright, lblSummary, [this](ControlId id) -> Control& { return ControlFor(id); }};
 }
 
 }  // namespace velutreck

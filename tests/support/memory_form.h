@@ -68,7 +68,7 @@ struct MemoryForm {
     MemoryComboBox cboCompression;
     MemoryButton btnStartStop, btnQuit, btnReadme, btnAdd, btnInsertBreak, btnRemove, btnRemoveAll, btnUp, btnDown;
     MemoryButton btnBrowseForAudioProject, btnBrowseForTempFolder, btnBrowseForImageDrive, btnBrowseForSimpleBurner;
-    MemoryLabel lblAppName, lblAppName2, lblCopyright;
+    MemoryLabel lblAppName, lblAppName2, lblCopyright, lblSummary;
 
     MainWindowControls main;
 

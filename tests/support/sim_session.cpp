@@ -18,6 +18,7 @@ SimSession::SimSession(const StandInOptions& options)
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);
     settings.ClearWrites();
     controls.tmrMaster.onChange = [this](bool enabled) { TimerChanged(enabled); };
+    lengths.SetArrivalNotice([this] { form.LengthsArrived(); });
     controls.form.onUnload = [this] {
         controls.tmrMaster.SetEnabled(false);
         form.Form_Unload();

@@ -78,6 +78,10 @@ TEST(JobLog, AWholeJobShowsItsSettingsListStatesAndEveryOperationWithWhatItWasGi
     EXPECT_EQ(states, (Lines{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
                              "17", "18", "19", "20", "21", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17",
                              "18", "19", "20", "21", "22", "23", "24", "25", "26"}));
+    // The lengths at the checks, before anything is started.
+    EXPECT_EQ(Matching(events, "^(Group \\d|Summary)"),
+              (Lines{"Group 1: 2 files, 7:25", "Group 2: 1 file, 5:00",
+                     "Summary: 3 files in 2 groups, 12:25 - fits an 80-minute MiniDisc at LP4, 5:07:35 to spare"}));
     // A state line names the step the state begins.
     EXPECT_EQ(Matching(events, "^State (3|6|13|26),"),
               (Lines{"State 3, Deleting Temp Image", "State 6, Erasing MiniDisc", "State 13, Closing Nero",

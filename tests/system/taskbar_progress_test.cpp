@@ -10,6 +10,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// Files whose playing time no reader finds.
+const std::string Unknown = "C:\\Music\\Unknown.mp3";
+const std::string AlsoUnknown = "C:\\Music\\Also Unknown.mp3";
+
 // The tooltips in the order they showed, each once for as long as it stayed.
 Lines Tooltips(const SimTaskbarButton& button) {
     Lines tooltips;
@@ -102,8 +106,9 @@ TEST(TaskbarProgress, AWholeJobFillsTheBarGroupByGroupNamesEachStepAndFlashesAtT
 TEST(TaskbarProgress, AWaitLongerThanTheGroupShouldTakeShowsPausedAndIsLoggedOnce) {
     // Nero takes twelve minutes for a file whose length is unknown: ten minutes is all it should.
     SimSession session({.neroWriteMs = 12 * 60 * 1000});
+    session.desktop->Files().AddFile(Unknown, "audio\n");
     session.Load();
-    session.AddFiles({typical_job::A});
+    session.AddFiles({Unknown});
     const SimTaskbarButton& button = session.desktop->Taskbar();
     session.PressStartStop();
     ASSERT_TRUE(session.RunUntil([&] { return session.form.Engine().JobState() == 12; }, Hour));
@@ -114,7 +119,7 @@ TEST(TaskbarProgress, AWaitLongerThanTheGroupShouldTakeShowsPausedAndIsLoggedOnc
     EXPECT_EQ(session.form.Engine().JobState(), 12);
 
     ASSERT_TRUE(session.RunUntilIdle(Hour));
-    EXPECT_EQ(SourcesOn(session.desktop->Disc()), Lines{typical_job::A});
+    EXPECT_EQ(SourcesOn(session.desktop->Disc()), Lines{Unknown});
     EXPECT_EQ(States(button), (std::vector<TaskbarProgress>{TaskbarProgress::Normal, TaskbarProgress::Paused,
                                                             TaskbarProgress::Normal, TaskbarProgress::None}));
     EXPECT_EQ(LogLinesWith(session, "NeroBurnCompleted: not yet after the group's playing time and 10 minutes more; "
@@ -134,8 +139,11 @@ TEST(TaskbarProgress, AWaitLongerThanTheGroupShouldTakeShowsPausedAndIsLoggedOnc
 
     // A recording that runs as long goes yellow too, and the next group starts green again.
     SimSession recording({.burnerRecordMs = 11 * 60 * 1000});
+    recording.desktop->Files().AddFile(Unknown, "audio\n");
+    recording.desktop->Files().AddFile(AlsoUnknown, "audio\n");
     recording.Load();
-    recording.AddTypicalList();
+    recording.AddFiles({Unknown});
+    recording.AddFiles({AlsoUnknown});
     recording.PressStartStop();
     ASSERT_TRUE(recording.RunUntilIdle(2 * Hour));
     const SimTaskbarButton& recorded = recording.desktop->Taskbar();
@@ -168,11 +176,22 @@ TEST(TaskbarProgress, AJobEndedByACheckTurnsRedAndFlashesWhileOnesTheUserEndsLea
     session.PressStartStop();
     EXPECT_EQ(button.Now(), TaskbarView{});
 
-    // Cancel at the checklist, too.
+    // Cancel at the checklist, too, and Cancel at the question about a group too long for a CD.
     session.messageBoxes.AnswerNext(MessageBoxAnswer::Cancel);
     session.PressStartStop();
     session.RunFor(10'000);
     ASSERT_FALSE(session.IsRunning());
+    EXPECT_EQ(button.Now(), TaskbarView{});
+    const std::string longFile = "C:\\Music\\Long.mp3";
+    session.desktop->Files().AddFile(longFile, "audio\n");
+    session.desktop->Files().SetPlayingTime(longFile, std::chrono::minutes(85));
+    session.AddFiles({longFile});
+    session.messageBoxes.AnswerNext(MessageBoxAnswer::Ok);
+    session.messageBoxes.AnswerNext(MessageBoxAnswer::Cancel);
+    session.PressStartStop();
+    session.RunFor(10'000);
+    ASSERT_FALSE(session.IsRunning());
+    ASSERT_NE(session.messageBoxes.Shown().back().text.find("Start anyway?"), std::string::npos);
     EXPECT_EQ(button.Now(), TaskbarView{});
     EXPECT_EQ(button.FlashesAsked(), 1);
 }

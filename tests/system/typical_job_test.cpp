@@ -104,7 +104,7 @@ TEST(TypicalJob, TheJobLocksTheListAndTheSettingsAndUnlocksThemAtItsEnd) {
         ControlId::btnReadme,
     };
     const auto expectLocked = [&](bool duringJob) {
-        for (auto id = ControlId::SSTab1; id <= ControlId::lblCopyright;
+        for (auto id = ControlId::SSTab1; id <= ControlId::lblSummary;
              id = static_cast<ControlId>(static_cast<int>(id) + 1)) {
             try {
                 EXPECT_EQ(session.controls.ControlFor(id).Enabled(), !(duringJob && locked.contains(id)))

@@ -107,6 +107,10 @@ TEST_P(WindowAtDpi, IsScaledFromTwipsWithNoLabelRunningIntoItsNeighboursOnAnyTab
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
     }
     SendMessageW(list, LB_SETCURSEL, 1, 0);
+    // The longest summary a list of an evening makes.
+    SendMessageW(ControlOf(window, ControlId::lblSummary), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"214 files in 13 groups, 12:31:07 - 10:11:07 too long for an 80-minute "
+                                          L"MiniDisc at LP2 (the length of 12 files is unknown)"));
     SendMessageW(ControlOf(window, ControlId::txtAudioProject), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(L"C:\\Documents and Settings\\All Users\\Shared Documents\\Nero "
                                           L"projects\\Velutreck\\An empty audio project for every MiniDisc.nra"));

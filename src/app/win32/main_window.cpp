@@ -81,6 +81,7 @@ MainWindow::MainWindow(HINSTANCE instance, SystemServices services)
     // Files dropped from Explorer land on the track list; while a job runs it is disabled and takes none.
     DragAcceptFiles(parts_->children[ControlId::lstAudioFiles], TRUE);
     LetThroughFromLowerIntegrity(window_, parts_->children[ControlId::lstAudioFiles]);
+    services_.lengths.NotifyWindow(window_, LengthsArrivedMessage);
 }
 
 MainWindow::~MainWindow() {

@@ -11,10 +11,10 @@
 #include "app/layout.h"
 #include "platform/desktop.h"
 #include "platform/file_system.h"
-#include "platform/media_lengths.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
 #include "platform/wall_clock.h"
+#include "platform/win32/win32_media_lengths.h"
 #include "platform/win32/windows_api.h"
 
 #include <shellapi.h>
@@ -28,7 +28,7 @@ struct SystemServices {
     SettingsStore& settings;
     InstanceCheck& instanceCheck;
     const WallClock& clock;
-    MediaLengths& lengths;
+    Win32MediaLengths& lengths;
     std::string programFolder;
     std::string logFolder;
 };

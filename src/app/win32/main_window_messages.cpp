@@ -86,6 +86,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case TakeHandedOverItemsMessage:
         TakeHandedOverItems();
         return 0;
+    case LengthsArrivedMessage:
+        parts_->gate.Run([this] { parts_->frm.LengthsArrived(); });
+        return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         if (const LRESULT brush = OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
@@ -131,6 +134,12 @@ void MainWindow::OnCommand(int id, int code) {
     if (id == IDCANCEL) {
         if (IsWindowEnabled(parts_->children[CancelButton()])) {
             OnCommand(static_cast<int>(CancelButton()), BN_CLICKED);
+        }
+        return;
+    }
+    if (id == static_cast<int>(ControlId::cboCompression)) {
+        if (code == CBN_SELCHANGE) {
+            gate.Run([&] { frm.cboCompression_Click(); });
         }
         return;
     }

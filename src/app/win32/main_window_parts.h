@@ -28,6 +28,8 @@ inline constexpr UINT MasterTimerInterval = 1000;
 inline constexpr UINT_PTR HandOverTimerId = 2;
 inline constexpr UINT HandOverRetryInterval = 250;
 inline constexpr UINT TakeHandedOverItemsMessage = WM_APP + 1;
+// Posted by the lengths' worker when lengths of listed files have changed.
+inline constexpr UINT LengthsArrivedMessage = WM_APP + 2;
 
 struct MainWindow::Parts {
     Parts(HWND window, HINSTANCE instance, SystemServices& services)

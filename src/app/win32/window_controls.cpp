@@ -39,6 +39,7 @@ WindowControls::WindowControls(const ChildWindows& children, ToolTipRegistry& ti
       lblAppName(children[ControlId::lblAppName], tips, SizesToCaption(ControlId::lblAppName)),
       lblAppName2(children[ControlId::lblAppName2], tips, SizesToCaption(ControlId::lblAppName2)),
       lblCopyright(children[ControlId::lblCopyright], tips, SizesToCaption(ControlId::lblCopyright)),
+      lblSummary(children[ControlId::lblSummary], tips, SizesToCaption(ControlId::lblSummary)),
       main{chkAutoBreak,    txtDiscName,       lstAudioFiles,  btnAdd,
            btnInsertBreak,  btnRemove,         btnRemoveAll,   btnUp,
            btnDown,         txtAudioProject,   btnBrowseForAudioProject,
@@ -76,6 +77,7 @@ WindowControls::WindowControls(const ChildWindows& children, ToolTipRegistry& ti
           {ControlId::lblAppName, &lblAppName},
           {ControlId::lblAppName2, &lblAppName2},
           {ControlId::lblCopyright, &lblCopyright},
+          {ControlId::lblSummary, &lblSummary},
       } {}
 
 Control& WindowControls::ControlFor(ControlId id) const {
@@ -87,7 +89,7 @@ Control& WindowControls::ControlFor(ControlId id) const {
 }
 
 FormControls WindowControls::Bind() {
-    return {main, lblAppName, lblAppName2, lblCopyright, [this](ControlId id) -> Control& { return ControlFor(id); }};
+    return {main, lblAppName, lblAppName2, lblCopyright, lblSummary, [this](ControlId id) -> Control& { return ControlFor(id); }};
 }
 
 }  // namespace velutreck

@@ -23,7 +23,7 @@ struct WindowControls {
     Win32ComboBox cboCompression;
     Win32Button btnStartStop, btnQuit, btnReadme, btnAdd, btnInsertBreak, btnRemove, btnRemoveAll, btnUp, btnDown;
     Win32Button btnBrowseForAudioProject, btnBrowseForTempFolder, btnBrowseForImageDrive, btnBrowseForSimpleBurner;
-    Win32Label lblAppName, lblAppName2, lblCopyright;
+    Win32Label lblAppName, lblAppName2, lblCopyright, lblSummary;
 
     MainWindowControls main;
 

@@ -17,8 +17,8 @@ public:
     Win32MediaLengths();
     ~Win32MediaLengths() override;
 
-    // After lengths have arrived the message is posted to the window, once until the window has
-    // asked for a length again.
+    // After lengths have changed the message is posted to the window, once until the window
+    // calls Read again.
     void NotifyWindow(HWND window, UINT message);
 
     void Read(const std::vector<std::string>& paths) override;

@@ -1,0 +1,192 @@
+// The checks of a job against its media at Start: what cannot be recorded is refused and what may
+// not come out right is asked about, each before any program is started and with the list kept;
+// and the list's summary as the lengths of its files arrive.
+#include <gtest/gtest.h>
+
+#include "rehearsal/desktop/standard_desktop.h"
+#include "support/sim_session.h"
+
+namespace velutreck {
+namespace {
+
+using std::chrono::minutes;
+using std::chrono::seconds;
+using Strings = std::vector<std::string>;
+
+bool NoProgramTouched(const SimSession& session) {
+    for (const std::string& line : session.desktop->Transcript().Texts()) {
+        if (line.rfind("StartProgram", 0) == 0 || line.rfind("ShellOpen", 0) == 0 || line.rfind("Type", 0) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool WindowIsIdle(const SimSession& session) {
+    return session.controls.btnStartStop.Caption() == "&Start" && !session.controls.tmrMaster.Enabled() &&
+           session.controls.lstAudioFiles.Enabled();
+}
+
+// Files of the given length on the simulated disk, "C:\Album\<name>aa.mp3" on (letters only, so
+// that their names keep their length), dropped as one group.
+Strings ListGroup(SimSession& session, const std::string& name, int files, std::chrono::milliseconds each) {
+    Strings paths;
+    for (int i = 0; i < files; ++i) {
+        const std::string path = "C:\\Album\\" + name + char('a' + i / 26) + char('a' + i % 26) + ".mp3";
+        session.desktop->Files().AddFile(path, "audio");
+        session.desktop->Files().SetPlayingTime(path, each);
+        paths.push_back(path);
+    }
+    session.controls.chkAutoBreak.SetValue(1);
+    session.form.FilesDropped(paths);
+    return paths;
+}
+
+// Start, OK at the checklist, and the answer given to a question if one comes.
+void StartAnswering(SimSession& session, MessageBoxAnswer answer) {
+    session.messageBoxes.AnswerNext(MessageBoxAnswer::Ok);
+    session.messageBoxes.AnswerNext(answer);
+    session.PressStartStop();
+    session.RunFor(10'000);
+}
+
+// The list stays as it was, but for the marker at its top, which OK at the checklist removes.
+void ExpectEndedBeforeAnything(const SimSession& session, const Strings& list) {
+    EXPECT_TRUE(WindowIsIdle(session));
+    EXPECT_TRUE(NoProgramTouched(session));
+    EXPECT_EQ(session.ListEntries(), Strings(list.begin() + 1, list.end()));
+}
+
+TEST(StartChecks, WhatNoCdImageOrMiniDiscCanHoldIsRefusedInOneMessageBeforeAnythingStarts) {
+    SimSession session;
+    session.Load();
+    ListGroup(session, "Long", 100, seconds(30));
+    ListGroup(session, "Longer", 2, minutes(50));
+    ListGroup(session, "More", 99, seconds(1));
+    ListGroup(session, "Most", 55, seconds(1));
+    const Strings list = session.ListEntries();
+    StartAnswering(session, MessageBoxAnswer::Ok);
+
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(session.messageBoxes.Shown()[1].text,
+              "Error: Group 1 has 100 files; an audio CD holds 99 tracks. Insert a break to split it.\r\n"
+              "Group 2 plays 1:40:00; no CD image holds more than 99:59.\r\n"
+              "The list has 256 files; a MiniDisc holds 254 tracks.");
+    EXPECT_EQ(session.messageBoxes.Shown()[1].style, MessageBoxStyle::Critical);
+    // As after a failed path check, the caption keeps its status.
+    EXPECT_EQ(session.Caption(), "Starting - Velutreck");
+    ExpectEndedBeforeAnything(session, list);
+}
+
+TEST(StartChecks, ALongGroupAndAFullDiscAreAskedAboutAndCancelEndsTheJobAsAtTheChecklist) {
+    SimSession session;
+    session.Load();
+    session.controls.cboCompression.SetListIndex(0);  // LP2: 160 minutes
+    session.controls.chkErase.SetValue(0);
+    ListGroup(session, "Long", 1, minutes(81));
+    ListGroup(session, "Full", 2, minutes(40));
+    session.AddFiles({"C:\\Music\\A.mp3"});
+    session.desktop->Files().AddFile("C:\\Album\\Unknown.vqf", "no decoder");
+    session.form.FilesDropped({"C:\\Album\\Unknown.vqf"});
+    const Strings list = session.ListEntries();
+    StartAnswering(session, MessageBoxAnswer::Cancel);
+
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(session.messageBoxes.Shown()[1].text,
+              "Group 1 plays 1:21:00; Nero writes an image of an 80-minute CD unless it is set to overburn.\r\n"
+              "The list plays 2:44:20, 4:20 more than an 80-minute MiniDisc holds at LP2. The tracks already on "
+              "the disc take space too.\r\n"
+              "The length of 1 file is unknown.\r\n\r\n"
+              "Start anyway?");
+    EXPECT_EQ(session.messageBoxes.Shown()[1].style, MessageBoxStyle::OkCancelExclamation);
+    EXPECT_EQ(session.Caption(), "Velutreck");
+    ExpectEndedBeforeAnything(session, list);
+}
+
+TEST(StartChecks, OkToTheQuestionRecordsTheJob) {
+    SimSession session;
+    session.Load();
+    ListGroup(session, "Long", 1, minutes(85));
+    StartAnswering(session, MessageBoxAnswer::Ok);
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+    EXPECT_EQ(session.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(session.desktop->Disc().groups.size(), 1u);
+    EXPECT_TRUE(session.ListEntries().empty());
+}
+
+TEST(StartChecks, NamesThatNeedMoreTitleCellsThanTheDiscHasAreAskedAboutOnlyWhenTheyWillBeTyped) {
+    SimSession session;
+    session.Load();
+    // 128 names of 10 letters take two cells each, the group's first name is typed twice, and the
+    // disc name "Velutreck Disc" takes two more.
+    ListGroup(session, "Tracking", 64, seconds(10));
+    ListGroup(session, "Otherone", 64, seconds(10));
+    session.controls.chkNameTracks.SetValue(0);
+    StartAnswering(session, MessageBoxAnswer::Cancel);
+    EXPECT_EQ(session.messageBoxes.Shown().size(), 1u);  // the checklist, then the job ran on
+    EXPECT_TRUE(session.IsRunning());
+
+    SimSession naming;
+    naming.Load();
+    ListGroup(naming, "Tracking", 64, seconds(10));
+    ListGroup(naming, "Otherone", 64, seconds(10));
+    const Strings list = naming.ListEntries();
+    StartAnswering(naming, MessageBoxAnswer::Cancel);
+    ASSERT_EQ(naming.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(naming.messageBoxes.Shown()[1].text,
+              "The disc name and the track names take 262 title cells of 7 characters; a MiniDisc has 255, so the "
+              "last names will not fit.\r\n\r\nStart anyway?");
+    ExpectEndedBeforeAnything(naming, list);
+}
+
+TEST(StartChecks, UnknownLengthsAloneNeitherRefuseNorAsk) {
+    SimSession session;
+    session.Load();
+    Strings files;
+    for (int i = 0; i < 99; ++i) {
+        files.push_back("C:\\Album\\" + std::to_string(i) + ".vqf");
+        session.desktop->Files().AddFile(files.back(), "no decoder");
+    }
+    session.form.FilesDropped(files);
+    StartAnswering(session, MessageBoxAnswer::Cancel);
+    EXPECT_EQ(session.messageBoxes.Shown().size(), 1u);
+    EXPECT_TRUE(session.IsRunning());
+    EXPECT_GT(session.form.Engine().JobState(), 1);
+}
+
+TEST(ListSummary, FollowsLengthsArrivingAfterTheFilesInAnyOrderAndForgetsAFileRemovedMeanwhile) {
+    SimSession session;
+    session.Load();
+    const Label& summary = session.controls.lblSummary;
+    EXPECT_EQ(summary.Caption(), "No files");
+    session.lengths.SetReadTime(standard_desktop::MusicFiles()[0], std::chrono::milliseconds(900));
+    session.lengths.SetReadTime(standard_desktop::MusicFiles()[2], std::chrono::milliseconds(500));
+    session.AddFiles({"C:\\Music\\A.mp3", "C:\\Music\\B.mp3", "C:\\Music\\C.mp3"});
+    EXPECT_EQ(summary.Caption(), "3 files in 1 group, reading the length of 3 files");
+
+    session.RunFor(300);  // B, read in the usual time
+    EXPECT_EQ(summary.Caption(), "3 files in 1 group, reading the length of 2 files");
+    session.RunFor(300);  // C, before A
+    EXPECT_EQ(summary.Caption(), "3 files in 1 group, reading the length of 1 file");
+    session.RunFor(400);
+    EXPECT_EQ(summary.Caption(), "3 files in 1 group, 12:25 - fits an 80-minute MiniDisc at LP4, 5:07:35 to spare");
+
+    session.controls.cboCompression.SetListIndex(0);
+    session.form.cboCompression_Click();
+    EXPECT_EQ(summary.Caption(), "3 files in 1 group, 12:25 - fits an 80-minute MiniDisc at LP2, 2:27:35 to spare");
+
+    // D is removed from the list, and E from the disk, while their lengths are read.
+    session.AddFiles({"C:\\Music\\D.mp3", "C:\\Music\\E.mp3"});
+    session.controls.lstAudioFiles.SetSelectedIndex(5);
+    ASSERT_EQ(session.controls.lstAudioFiles.Entry(5), "C:\\Music\\D.mp3");
+    session.form.TrackListCommand_Click(TrackListCommand::Remove);
+    session.desktop->Files().DeleteFile("C:\\Music\\E.mp3");
+    session.RunFor(1000);
+    EXPECT_EQ(summary.Caption(),
+              "4 files in 2 groups, 12:25 - fits an 80-minute MiniDisc at LP2, 2:27:35 to spare "
+              "(the length of 1 file is unknown)");
+    EXPECT_EQ(session.lengths.Reads("C:\\Music\\A.mp3"), 1);  // read once, however often the list changed
+}
+
+}  // namespace
+}  // namespace velutreck
