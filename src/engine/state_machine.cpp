@@ -13,6 +13,7 @@
 #include "engine/pause_seconds.h"
 #include "engine/transfer_engine.h"
 #include "tracklist/group_walk.h"
+#include "tracklist/media_limits.h"
 #include "tracklist/playing_time.h"
 #include "tracklist/track_names.h"
 
@@ -91,9 +92,11 @@ bool TransferEngine::Polled(const std::string& what, Poll&& poll) {
         log_.Line(what + ": " + answer + (unchangedPolls_ > 0 ? " (poll " + std::to_string(unchangedPolls_ + 1) + ")" : ""));
     }
     unchangedPolls_ = met ? 0 : unchangedPolls_ + 1;
-    const bool overdue = !met && services_.clock.ElapsedMs() - pollStartMs_ > PollPatience(groupPlayingTime_).count();
+    const std::chrono::milliseconds waited(services_.clock.ElapsedMs() - pollStartMs_);
+    const bool overdue = !met && waited > PollPatience(groupPlayingTime_);
     if (overdue && !progress_.IsOverdue()) {
-        log_.Line(what + ": not yet after the group's playing time and 10 minutes more; still waiting");
+        log_.Line(what + ": not yet after " + FormatPlayingTime(waited) + ", longer than the group's known playing time (" +
+                  FormatPlayingTime(groupPlayingTime_) + ") and 10 minutes; still waiting");
     }
     progress_.Overdue(overdue);
     return met;

@@ -122,8 +122,8 @@ TEST(TaskbarProgress, AWaitLongerThanTheGroupShouldTakeShowsPausedAndIsLoggedOnc
     EXPECT_EQ(SourcesOn(session.desktop->Disc()), Lines{Unknown});
     EXPECT_EQ(States(button), (std::vector<TaskbarProgress>{TaskbarProgress::Normal, TaskbarProgress::Paused,
                                                             TaskbarProgress::Normal, TaskbarProgress::None}));
-    EXPECT_EQ(LogLinesWith(session, "NeroBurnCompleted: not yet after the group's playing time and 10 minutes more; "
-                                    "still waiting"),
+    EXPECT_EQ(LogLinesWith(session, "NeroBurnCompleted: not yet after 10:01, longer than the group's known playing "
+                                    "time (0:00) and 10 minutes; still waiting"),
               1u);
     EXPECT_EQ(LogLinesWith(session, "SimpleBurnerRecordingComplete: not yet after"), 0u);
 
