@@ -197,7 +197,8 @@ void frmMain::FilesDropped(const std::vector<std::string>& items) {
     }
     Guarded([&] {
         const AddItemsResult result = AddItems(controls_.main.lstAudioFiles, services_.files, items,
-                                               controls_.main.chkAutoBreak.Value() != 0);
+                                               controls_.main.chkAutoBreak.Value() != 0,
+                                               [&] { controls_.main.form.PaintPending(); });
         if (!result.errorMessage.empty()) {
             ShowError(result.errorMessage);
         }

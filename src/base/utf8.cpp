@@ -83,4 +83,27 @@ std::string ToUtf8(std::u32string_view codePoints) {
 // Decoding replaces every byte that does not belong, so only valid text comes back unchanged.
 bool IsValidUtf8(std::string_view text) { return ToUtf8(ToCodePoints(text)) == text; }
 
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    const auto unitAt = [&](std::size_t index) {
+        const auto first = static_cast<unsigned char>(bytes[2 * index]);
+        const auto second = static_cast<unsigned char>(bytes[2 * index + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    const auto isHigh = [](char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    const auto isLow = [](char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+    const std::size_t units = bytes.size() / 2;
+    std::string result;
+    result.reserve(bytes.size());
+    for (std::size_t i = 0; i < units; ++i) {
+        const char32_t unit = unitAt(i);
+        if (isHigh(unit) && i + 1 < units && isLow(unitAt(i + 1))) {
+            AppendUtf8(result, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00));
+            ++i;
+        } else {
+            AppendUtf8(result, isHigh(unit) || isLow(unit) ? Replacement : unit);
+        }
+    }
+    return result;
+}
+
 }  // namespace velutreck

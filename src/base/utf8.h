@@ -13,5 +13,8 @@ std::u32string ToCodePoints(std::string_view utf8);
 std::string ToUtf8(std::u32string_view codePoints);
 void AppendUtf8(std::string& out, char32_t codePoint);
 bool IsValidUtf8(std::string_view text);
+// UTF-16 in bytes, little- or big-endian, as UTF-8; a lone surrogate becomes U+FFFD and an odd
+// last byte is dropped.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
 
 }  // namespace velutreck

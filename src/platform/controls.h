@@ -89,8 +89,8 @@ public:
     virtual void SetEnabled(bool enabled) = 0;
 };
 
-// The main window itself: its caption, its handle as an owner for dialogs and the shell, and
-// unloading it, which ends the program.
+// The main window itself: its caption, its handle as an owner for dialogs and the shell, painting
+// in the middle of long work, and unloading it, which ends the program.
 class FormWindow {
 public:
     FormWindow() = default;
@@ -101,6 +101,9 @@ public:
     virtual std::string Caption() const = 0;
     virtual void SetCaption(const std::string& caption) = 0;
     virtual std::uint32_t Handle() const = 0;
+    // Paints what needs painting now, between the steps of long work on the window's thread; takes
+    // no click, key or timer, which wait until the work is done.
+    virtual void PaintPending() = 0;
     virtual void Unload() = 0;
 };
 

@@ -2,20 +2,36 @@
 
 #include "tracklist/append_batch.h"
 #include "tracklist/item_batches.h"
+#include "tracklist/list_capacity.h"
 #include "tracklist/skipped_items_message.h"
 
 namespace velutreck {
 
-AddItemsResult AddItems(ListBox& list, const FileSystem& files, const std::vector<std::string>& items, bool autoBreak) {
-    const ItemBatches found = BatchesOfItems(items, files);
-    AddItemsResult result{"", SkippedItemsMessage(found.skipped)};
-    for (const std::vector<std::string>& batch : found.batches) {
-        if (!AppendBatch(list, batch, autoBreak)) {
-            result.errorMessage = "Error: The files from \"" + batch.front() +
-                                  "\" on do not fit into the track list: it holds at most 32,767 entries.";
-            break;
-        }
-    }
+AddItemsResult AddItems(ListBox& list, const FileSystem& files, const std::vector<std::string>& items, bool autoBreak,
+                        const std::function<void()>& betweenFolders) {
+    AddItemsResult result;
+    const long long smallestBatch = autoBreak ? 2 : 1;  // one file, and its marker
+    const BatchSink sink{
+        .take =
+            [&](const std::vector<std::string>& batch) {
+                if (AppendBatch(list, batch, autoBreak)) {
+                    return true;
+                }
+                result.errorMessage = "Error: The files from \"" + batch.front() +
+                                      "\" on do not fit into the track list: it holds at most 32,767 entries.";
+                return false;
+            },
+        .goOn =
+            [&] {
+                betweenFolders();
+                if (HasRoomFor(list, smallestBatch)) {
+                    return true;
+                }
+                result.errorMessage = "Error: " + std::string(FullListText);
+                return false;
+            },
+    };
+    result.skippedMessage = SkippedItemsMessage(WalkItems(items, files, sink));
     return result;
 }
 

@@ -1,7 +1,8 @@
 // Adds items dropped from Explorer or named on the command line to the track list: their batches
-// one after another, each as Add files adds its batch.
+// one after another, each as Add files adds its batch, while the walk goes on.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,11 @@ struct AddItemsResult {
     std::string skippedMessage;  // text of the information message about skipped items, or empty
 };
 
-// The first batch that does not fit is refused whole, and the batches after it are not added
-// either, so that the groups never come out of order; what was added stays.
-AddItemsResult AddItems(ListBox& list, const FileSystem& files, const std::vector<std::string>& items, bool autoBreak);
+// The first batch that does not fit is refused whole, and nothing after it is added either, so that
+// the groups never come out of order; what was added stays. The walk ends there, or before a folder
+// when the list could not take even one more file. `betweenFolders` runs before each folder is
+// listed: the window paints there while a whole drive is walked on its thread.
+AddItemsResult AddItems(ListBox& list, const FileSystem& files, const std::vector<std::string>& items, bool autoBreak,
+                        const std::function<void()>& betweenFolders);
 
 }  // namespace velutreck

@@ -1,8 +1,10 @@
 #include "tracklist/item_batches.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/file_in_folder.h"
+#include "tracklist/file_url.h"
 #include "tracklist/item_kinds.h"
 #include "tracklist/natural_order.h"
 #include "tracklist/playlist.h"
@@ -19,51 +21,96 @@ std::string FolderOf(const std::string& path) {
 
 void SortNaturally(std::vector<std::string>& names) { std::sort(names.begin(), names.end(), NaturalLess); }
 
-class BatchBuilder {
+// Explorer shows names; the folder only settles names that are alike.
+void SortAsExplorerShows(std::vector<std::string>& paths) {
+    std::sort(paths.begin(), paths.end(), [](const std::string& a, const std::string& b) {
+        const std::string nameA = NameOf(a);
+        const std::string nameB = NameOf(b);
+        return NaturalLess(nameA, nameB) || (!NaturalLess(nameB, nameA) && NaturalLess(a, b));
+    });
+}
+
+enum class ItemKind { AudioFile, Folder, Playlist, Skipped };
+
+struct Item {
+    ItemKind kind;
+    std::string name;  // the full path, or the address of a skipped web address
+    SkipReason reason = SkipReason::NotAudio;
+};
+
+class ItemWalk {
 public:
-    explicit BatchBuilder(const FileSystem& files) : files_(files) {}
+    ItemWalk(const FileSystem& files, const BatchSink& sink) : files_(files), sink_(sink) {}
 
-    void Take(const std::string& item) {
-        if (IsUrl(item)) {
-            return Skip(item, SkipReason::Url);
+    std::vector<SkippedItem> Run(const std::vector<std::string>& items) {
+        // The loose audio files form one batch where the first of them stands, so all are known first.
+        std::vector<Item> found;
+        std::vector<std::string> looseFiles;
+        for (const std::string& item : items) {
+            found.push_back(Classify(item));
+            if (found.back().kind == ItemKind::AudioFile) {
+                looseFiles.push_back(found.back().name);
+            }
         }
-        const std::string path = files_.FullPath(item);
-        if (files_.FolderExists(path)) {
-            return TakeFolder(path);
+        SortAsExplorerShows(looseFiles);
+        for (const Item& item : found) {
+            if (ended_) {
+                break;
+            }
+            switch (item.kind) {
+            case ItemKind::AudioFile:
+                Take(looseFiles);
+                looseFiles.clear();
+                break;
+            case ItemKind::Folder: TakeFolder(item.name); break;
+            case ItemKind::Playlist: TakePlaylist(item.name); break;
+            case ItemKind::Skipped: Skip(item.name, item.reason); break;
+            }
         }
-        if (!files_.FileExists(path)) {
-            return Skip(path, SkipReason::Missing);
-        }
-        if (IsPlaylist(path)) {
-            return TakePlaylist(path);
-        }
-        if (!IsAudioFile(path)) {
-            return Skip(path, SkipReason::NotAudio);
-        }
-        if (!looseFiles_) {
-            looseFiles_ = result_.batches.size();
-            result_.batches.emplace_back();
-        }
-        result_.batches[*looseFiles_].push_back(path);
-    }
-
-    ItemBatches Finish() {
-        if (looseFiles_) {
-            // Explorer shows names; the folder only settles names that are alike.
-            std::vector<std::string>& loose = result_.batches[*looseFiles_];
-            std::sort(loose.begin(), loose.end(), [](const std::string& a, const std::string& b) {
-                const std::string nameA = NameOf(a);
-                const std::string nameB = NameOf(b);
-                return NaturalLess(nameA, nameB) || (!NaturalLess(nameB, nameA) && NaturalLess(a, b));
-            });
-        }
-        return std::move(result_);
+        return std::move(skipped_);
     }
 
 private:
-    void Skip(const std::string& name, SkipReason reason) { result_.skipped.push_back({name, reason}); }
+    // The path an item or a playlist entry names: itself, or the file a "file:" address names.
+    // Nothing for any other web address.
+    std::optional<std::string> LocalName(const std::string& item) const {
+        return IsUrl(item) ? FileUrlPath(item, files_) : std::optional<std::string>(item);
+    }
+
+    Item Classify(const std::string& item) const {
+        const std::optional<std::string> name = LocalName(item);
+        if (!name) {
+            return {ItemKind::Skipped, item, SkipReason::Url};
+        }
+        const std::string path = files_.FullPath(*name);
+        if (files_.FolderExists(path)) {
+            return {ItemKind::Folder, path};
+        }
+        if (!files_.FileExists(path)) {
+            return {ItemKind::Skipped, path, SkipReason::Missing};
+        }
+        if (IsPlaylist(path)) {
+            return {ItemKind::Playlist, path};
+        }
+        if (!IsAudioFile(path)) {
+            return {ItemKind::Skipped, path, SkipReason::NotAudio};
+        }
+        return {ItemKind::AudioFile, path};
+    }
+
+    void Skip(const std::string& name, SkipReason reason) { skipped_.push_back({name, reason}); }
+
+    void Take(const std::vector<std::string>& batch) {
+        if (!batch.empty() && !sink_.take(batch)) {
+            ended_ = true;
+        }
+    }
 
     void TakeFolder(const std::string& folder) {
+        if (!sink_.goOn()) {
+            ended_ = true;
+            return;
+        }
         FolderListing listing = files_.ListFolder(folder);
         SortNaturally(listing.files);
         SortNaturally(listing.folders);
@@ -73,10 +120,11 @@ private:
                 batch.push_back(FileInFolder(folder, name));
             }
         }
-        if (!batch.empty()) {
-            result_.batches.push_back(std::move(batch));
-        }
+        Take(batch);
         for (const std::string& name : listing.folders) {
+            if (ended_) {
+                return;
+            }
             TakeFolder(FileInFolder(folder, name));
         }
     }
@@ -88,11 +136,12 @@ private:
         }
         std::vector<std::string> batch;
         for (const std::string& entry : PlaylistEntries(*contents, IsUtf8Playlist(playlist), files_)) {
-            if (IsUrl(entry)) {
+            const std::optional<std::string> name = LocalName(entry);
+            if (!name) {
                 Skip(entry, SkipReason::Url);
                 continue;
             }
-            const std::string path = files_.FullPath(EntryPath(FolderOf(playlist), entry));
+            const std::string path = files_.FullPath(EntryPath(FolderOf(playlist), *name));
             if (!files_.FileExists(path) && !files_.FolderExists(path)) {
                 Skip(path, SkipReason::Missing);
             } else if (!files_.FileExists(path) || !IsAudioFile(path)) {
@@ -101,24 +150,20 @@ private:
                 batch.push_back(path);
             }
         }
-        if (!batch.empty()) {
-            result_.batches.push_back(std::move(batch));
-        }
+        Take(batch);
     }
 
     const FileSystem& files_;
-    ItemBatches result_;
-    std::optional<std::size_t> looseFiles_;  // the batch of the audio files named directly
+    const BatchSink& sink_;
+    std::vector<SkippedItem> skipped_;
+    bool ended_ = false;
 };
 
 }  // namespace
 
-ItemBatches BatchesOfItems(const std::vector<std::string>& items, const FileSystem& files) {
-    BatchBuilder builder(files);
-    for (const std::string& item : items) {
-        builder.Take(item);
-    }
-    return builder.Finish();
+std::vector<SkippedItem> WalkItems(const std::vector<std::string>& items, const FileSystem& files,
+                                   const BatchSink& sink) {
+    return ItemWalk(files, sink).Run(items);
 }
 
 std::vector<std::string> FullItemPaths(const std::vector<std::string>& items, const FileSystem& files) {

@@ -1,5 +1,6 @@
 // Items dropped from Explorer or named on the command line, turned into the batches the track list
-// takes, each as one Add files would add it. An item is an audio file, a folder or a playlist:
+// takes, each as one Add files would add it. An item is an audio file, a folder or a playlist, by
+// its path or by a "file:" address:
 // - the audio files among the items form one batch in Explorer's order, where the first of them stands;
 // - a folder gives a batch for each folder in it that holds audio files: its own files first, then
 //   its sub-folders one after another, depth first, both in Explorer's order; other files are not taken;
@@ -7,6 +8,7 @@
 // Every file is named by its full path. What cannot be added is skipped and reported.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,12 +23,18 @@ struct SkippedItem {
     SkipReason reason;
 };
 
-struct ItemBatches {
-    std::vector<std::vector<std::string>> batches;  // none empty
-    std::vector<SkippedItem> skipped;
+// Where the walk hands its batches, each as soon as it is whole, so that a walk of a whole drive
+// ends where the list is full instead of after minutes.
+struct BatchSink {
+    // Takes a batch (never empty), or refuses it, which ends the walk.
+    std::function<bool(const std::vector<std::string>& batch)> take;
+    // Asked before each folder is listed; false ends the walk.
+    std::function<bool()> goOn;
 };
 
-ItemBatches BatchesOfItems(const std::vector<std::string>& items, const FileSystem& files);
+// The items skipped up to where the walk ended, in the order they were met.
+std::vector<SkippedItem> WalkItems(const std::vector<std::string>& items, const FileSystem& files,
+                                   const BatchSink& sink);
 
 // The items with every path made full against the current folder; web addresses stay as they are.
 // A second copy does this before it hands its items over, as its current folder is its own.

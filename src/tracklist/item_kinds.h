@@ -1,5 +1,5 @@
 // What a dropped or named item is by its name: an audio file (one the Add dialog's audio filter
-// shows), a playlist, or a web address, which the program cannot add.
+// shows), a playlist, or a web address, which the program cannot add unless it is a "file:" one.
 #pragma once
 
 #include <string_view>

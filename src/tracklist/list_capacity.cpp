@@ -8,7 +8,7 @@ namespace {
 
 void EnsureRoomForOne(const ListBox& list) {
     if (!HasRoomFor(list, 1)) {
-        throw Failure(FailureKind::Overflow, "The track list is full: it holds at most 32,767 entries.");
+        throw Failure(FailureKind::Overflow, std::string(FullListText));
     }
 }
 

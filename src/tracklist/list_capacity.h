@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "base/int16.h"
 #include "platform/controls.h"
@@ -11,6 +12,7 @@
 namespace velutreck {
 
 inline constexpr Int16 MaxTrackListEntries = Int16::Max;
+inline constexpr std::string_view FullListText = "The track list is full: it holds at most 32,767 entries.";
 
 // Whether `extra` more entries fit into the list.
 bool HasRoomFor(const ListBox& list, long long extra);

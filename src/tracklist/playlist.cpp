@@ -10,10 +10,18 @@ namespace velutreck {
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
 
 std::string Utf8Text(std::string_view contents, bool utf8Only, const FileSystem& files) {
     if (contents.starts_with(ByteOrderMark)) {
         return std::string(contents.substr(ByteOrderMark.size()));
+    }
+    if (contents.starts_with(Utf16LittleEndianMark)) {
+        return Utf16ToUtf8(contents.substr(Utf16LittleEndianMark.size()), false);
+    }
+    if (contents.starts_with(Utf16BigEndianMark)) {
+        return Utf16ToUtf8(contents.substr(Utf16BigEndianMark.size()), true);
     }
     if (utf8Only || IsValidUtf8(contents)) {
         return std::string(contents);

@@ -10,8 +10,9 @@
 
 namespace velutreck {
 
-// The entries as written, as UTF-8. Text with the UTF-8 byte-order mark, or of a UTF-8-only
-// playlist, is UTF-8; other text is UTF-8 when it is valid UTF-8, and else the ANSI code page.
+// The entries as written, as UTF-8. A byte-order mark decides: UTF-8, or UTF-16 either way round
+// (some programs save playlists so). Without one, a UTF-8-only playlist is UTF-8; other text is
+// UTF-8 when it is valid UTF-8, and else the ANSI code page.
 std::vector<std::string> PlaylistEntries(std::string_view contents, bool utf8Only, const FileSystem& files);
 
 // Where an entry points: a full path or a share as it is, a path from the root on the playlist's

@@ -23,9 +23,11 @@ public:
         captions.push_back(caption);
     }
     std::uint32_t Handle() const override { return handle_; }
+    void PaintPending() override { ++paints; }
     void Unload() override;
 
     std::function<void()> onUnload;
+    int paints = 0;
     // Every caption set, in order.
     std::vector<std::string> captions;
     bool Unloaded() const { return unloaded_; }

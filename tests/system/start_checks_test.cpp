@@ -3,6 +3,7 @@
 // and the list's summary as the lengths of its files arrive.
 #include <gtest/gtest.h>
 
+#include "engine/job_log.h"
 #include "rehearsal/desktop/standard_desktop.h"
 #include "support/sim_session.h"
 
@@ -101,6 +102,11 @@ TEST(StartChecks, ALongGroupAndAFullDiscAreAskedAboutAndCancelEndsTheJobAsAtTheC
     EXPECT_EQ(session.messageBoxes.Shown()[1].style, MessageBoxStyle::OkCancelExclamation);
     EXPECT_EQ(session.Caption(), "Velutreck");
     ExpectEndedBeforeAnything(session, list);
+    const std::string log = *session.desktop->Files().ReadFile(standard_desktop::LogFolder + "\\Velutreck.log");
+    EXPECT_NE(log.find("Summary: 5 files in 4 groups, 2:44:20 - 4:20 too long for an 80-minute MiniDisc at LP2 (the "
+                       "length of 1 file is unknown)\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(log.ends_with(" s  Job was cancelled at the question before it.\r\n\r\n")) << log;
 }
 
 TEST(StartChecks, OkToTheQuestionRecordsTheJob) {
@@ -112,6 +118,31 @@ TEST(StartChecks, OkToTheQuestionRecordsTheJob) {
     EXPECT_EQ(session.messageBoxes.Shown().size(), 2u);
     EXPECT_EQ(session.desktop->Disc().groups.size(), 1u);
     EXPECT_TRUE(session.ListEntries().empty());
+    EXPECT_EQ(session.controls.lblSummary.Caption(), "No files");  // the summary followed the job
+}
+
+TEST(StartChecks, LengthsStillBeingReadAreWaitedForAFewSecondsAndThenCountAsUnknown) {
+    SimSession session;
+    session.Load();
+    session.desktop->Files().AddFile("C:\\Album\\Slow.wav", "audio");
+    session.desktop->Files().SetPlayingTime("C:\\Album\\Slow.wav", minutes(85));
+    session.lengths.SetReadTime("C:\\Album\\Slow.wav", seconds(4));
+    session.form.FilesDropped({"C:\\Album\\Slow.wav"});
+    StartAnswering(session, MessageBoxAnswer::Cancel);
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(session.messageBoxes.Shown()[1].text,
+              "Group 1 plays 1:25:00; Nero writes an image of an 80-minute CD unless it is set to overburn.\r\n\r\n"
+              "Start anyway?");
+
+    SimSession slower;
+    slower.Load();
+    slower.desktop->Files().AddFile("C:\\Album\\Slower.wav", "audio");
+    slower.desktop->Files().SetPlayingTime("C:\\Album\\Slower.wav", minutes(85));
+    slower.lengths.SetReadTime("C:\\Album\\Slower.wav", seconds(10));
+    slower.form.FilesDropped({"C:\\Album\\Slower.wav"});
+    StartAnswering(slower, MessageBoxAnswer::Cancel);
+    EXPECT_EQ(slower.messageBoxes.Shown().size(), 1u);
+    EXPECT_TRUE(slower.IsRunning());
 }
 
 TEST(StartChecks, NamesThatNeedMoreTitleCellsThanTheDiscHasAreAskedAboutOnlyWhenTheyWillBeTyped) {
@@ -125,6 +156,15 @@ TEST(StartChecks, NamesThatNeedMoreTitleCellsThanTheDiscHasAreAskedAboutOnlyWhen
     StartAnswering(session, MessageBoxAnswer::Cancel);
     EXPECT_EQ(session.messageBoxes.Shown().size(), 1u);  // the checklist, then the job ran on
     EXPECT_TRUE(session.IsRunning());
+
+    // Track names are typed only onto a disc the job erased.
+    SimSession keeping;
+    keeping.Load();
+    ListGroup(keeping, "Tracking", 64, seconds(10));
+    ListGroup(keeping, "Otherone", 64, seconds(10));
+    keeping.controls.chkErase.SetValue(0);
+    StartAnswering(keeping, MessageBoxAnswer::Cancel);
+    EXPECT_EQ(keeping.messageBoxes.Shown().size(), 1u);
 
     SimSession naming;
     naming.Load();

@@ -2,6 +2,8 @@
 // list, items on the command line, and a second copy handing its items to the running copy.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -88,6 +90,45 @@ TEST_F(DroppedItems, ItemsOnTheCommandLineAndFilesDroppedOntoTheTrackListAreAdde
     EXPECT_TRUE(Eventually([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 12; }));
     expected.insert(expected.end(), {marker, Path(L"\\Album\\2 Two.mp3"), Path(L"\\Album\\10 Ten.mp3")});
     EXPECT_EQ(operating::ListEntries(window), expected);
+}
+
+// A path as a media player writes it into a playlist: file:///C:/Music/Caf%C3%A9%201.mp3.
+std::string FileUrl(const std::string& path) {
+    std::string url = "file:///";
+    for (const char c : path) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || std::strchr("-._~:", c)) {
+            url += c;
+        } else if (c == '\\') {
+            url += '/';
+        } else {
+            char escape[4];
+            std::snprintf(escape, sizeof(escape), "%%%02X", static_cast<unsigned char>(c));
+            url += escape;
+        }
+    }
+    return url;
+}
+
+TEST_F(DroppedItems, PlaylistsOfFileAddressesAndInUtf16AreTakenAsPlayersWriteThem) {
+    std::ofstream(std::filesystem::path(WidePath(L"\\Album\\Caf\u00E9 Noir.mp3")));
+    std::ofstream(std::filesystem::path(WidePath(L"\\player.m3u8")), std::ios::binary)
+        << "#EXTM3U\r\n" << FileUrl(Path(L"\\Album\\Caf\u00E9 Noir.mp3")) << "\r\n"
+        << FileUrl(Path(L"\\Album\\2 Two.mp3")) << "\r\n";
+    const std::wstring utf16 = L"\uFEFF" + WidePath(L"\\Album\\Sub\\s.wav") + L"\r\n";
+    std::ofstream(std::filesystem::path(WidePath(L"\\utf16.m3u")), std::ios::binary)
+        .write(reinterpret_cast<const char*>(utf16.data()), static_cast<std::streamsize>(utf16.size() * 2));
+
+    const VelutreckProcess velutreck;
+    const HWND window = velutreck.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const HWND list = ControlOf(window, ControlId::lstAudioFiles);
+    PostMessageW(list, WM_DROPFILES, ShellDrop(velutreck.Id(), {WidePath(L"\\player.m3u8"), WidePath(L"\\utf16.m3u")}),
+                 0);
+    EXPECT_TRUE(Eventually([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 5; }));
+    const std::string marker = "---Break---";
+    EXPECT_EQ(operating::ListEntries(window),
+              (std::vector<std::string>{marker, Path(L"\\Album\\Caf\u00E9 Noir.mp3"), Path(L"\\Album\\2 Two.mp3"), marker,
+                                        Path(L"\\Album\\Sub\\s.wav")}));
 }
 
 TEST_F(DroppedItems, ASecondCopyHandsItsItemsOverOrSaysThatTheRunningCopyIsBusy) {

@@ -106,6 +106,7 @@ public:
     std::string Caption() const override { return caption_; }
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     std::uint32_t Handle() const override { return handle_; }
+    void PaintPending() override {}
     void Unload() override { unloaded_ = true; }
     bool Unloaded() const { return unloaded_; }
 

@@ -8,6 +8,16 @@ std::string Win32FormWindow::Caption() const { return ReadWindowText(window_); }
 
 void Win32FormWindow::SetCaption(const std::string& caption) { WriteWindowText(window_, caption); }
 
+// WM_PAINT alone is taken from the queue; PeekMessage also handles what other threads send meanwhile,
+// and Windows does not take a thread that calls it within 5 s as hung. A window that never
+// validates its area would get WM_PAINT for ever, so the round is bounded.
+void Win32FormWindow::PaintPending() {
+    MSG message;
+    for (int round = 0; round < 100 && PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++round) {
+        DispatchMessageW(&message);
+    }
+}
+
 void Win32FormWindow::Unload() {
     unloadRequested_ = true;
     if (handlerDepth_ == 0) {

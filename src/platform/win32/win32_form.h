@@ -24,6 +24,7 @@ public:
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
     std::uint32_t Handle() const override { return ToWindowHandle(window_); }
+    void PaintPending() override;
     void Unload() override;
 
     bool UnloadRequested() const { return unloadRequested_; }

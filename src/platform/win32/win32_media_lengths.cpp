@@ -95,16 +95,19 @@ struct Win32MediaLengths::Worker {
         bool queued = false;
     };
 
-    ~Worker() {
+    // False when the thread is still inside a decoder after the time: it must then be left alone.
+    bool Stop(DWORD timeoutMs) {
         {
             std::lock_guard lock(mutex);
             stopping = true;
         }
         work.WakeAll();
-        if (thread != nullptr) {
-            WaitForSingleObject(thread, INFINITE);
-            CloseHandle(thread);
+        if (thread == nullptr) {
+            return true;
         }
+        const bool ended = WaitForSingleObject(thread, timeoutMs) == WAIT_OBJECT_0;
+        CloseHandle(thread);
+        return ended;
     }
 
     static DWORD WINAPI ThreadProcedure(void* worker) {
@@ -187,7 +190,14 @@ struct Win32MediaLengths::Worker {
 
 Win32MediaLengths::Win32MediaLengths() : worker_(std::make_unique<Worker>()) {}
 
-Win32MediaLengths::~Win32MediaLengths() = default;
+// A decoder that hangs must not keep Velutreck from ending: its thread keeps the worker, and the
+// process ends both.
+Win32MediaLengths::~Win32MediaLengths() {
+    constexpr DWORD StopWaitMs = 2000;
+    if (!worker_->Stop(StopWaitMs)) {
+        static_cast<void>(worker_.release());
+    }
+}
 
 void Win32MediaLengths::NotifyWindow(HWND window, UINT message) {
     std::lock_guard lock(worker_->mutex);

@@ -131,6 +131,10 @@ TEST(FormHandlers, ADropAddsItsBatchesAndTellsOfSkippedItemsButIsRefusedDuringAJ
               "1 item was skipped:\nNot audio files: 1\n\nC:\\Drop\\notes.txt (not an audio file)");
     EXPECT_EQ(session.messageBoxes.Shown()[0].style, MessageBoxStyle::Information);
     EXPECT_EQ(session.messageBoxes.Shown()[0].title, "Velutreck");
+    // The window paints before each folder of a walk, which runs on its thread.
+    const int paints = session.controls.form.paints;
+    session.form.FilesDropped({"C:\\Drop"});
+    EXPECT_EQ(session.controls.form.paints, paints + 1);
 
     session.PressStartStop();
     ASSERT_TRUE(session.IsRunning());

@@ -23,9 +23,10 @@ Strings Group(const std::string& name, int files, FixedMediaLengths& lengths, st
 
 TEST(MediaChecks, AJobWithinEveryLimitRaisesNothing) {
     FixedMediaLengths lengths;
-    // 99 tracks, 80:00 in a group; 254 tracks and 160:00 in all at LP2.
-    const MediaJob job{{Group("A", 99, lengths, seconds(48)), Group("B", 99, lengths, seconds(48)),
-                        Group("C", 56, lengths, seconds(0))},
+    // 99 tracks in a group; 254 tracks and exactly 160:00 in all at LP2.
+    const Strings third = Group("C", 56, lengths, seconds(0));
+    lengths.Known(third.front(), seconds(96));
+    const MediaJob job{{Group("A", 99, lengths, seconds(48)), Group("B", 99, lengths, seconds(48)), third},
                        false, true, {"Velutreck Disc"}};
     const MediaProblems problems = CheckMedia(job, lengths);
     EXPECT_TRUE(problems.refusals.empty());

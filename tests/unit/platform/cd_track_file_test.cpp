@@ -34,6 +34,9 @@ TEST(CdTrackFile, ItsLengthComesFromItsSectorsAndAnythingElseHasNone) {
     std::string wave = CdTrack(15056);
     wave.replace(8, 4, "WAVE");
     EXPECT_EQ(CdTrackLength(wave), std::nullopt);
+    std::string otherFormat = CdTrack(15056);
+    otherFormat[16] = 16;
+    EXPECT_EQ(CdTrackLength(otherFormat), std::nullopt);
 
     EXPECT_TRUE(IsCdTrackFile("D:\\Track03.cda"));
     EXPECT_TRUE(IsCdTrackFile("D:\\TRACK03.CDA"));

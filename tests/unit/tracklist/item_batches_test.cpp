@@ -1,11 +1,15 @@
 // Items from Explorer or the command line: the batches they make, in Explorer's order, playlists
-// in their encodings, what is skipped and how the batches enter the list.
+// in their encodings and with "file:" addresses, what is skipped, how the batches enter the list and
+// where the walk of a whole drive ends.
 #include "tracklist/item_batches.h"
 
 #include <gtest/gtest.h>
 
+#include "base/utf8.h"
 #include "rehearsal/desktop/sim_file_system.h"
 #include "tracklist/add_items.h"
+#include "tracklist/file_url.h"
+#include "tracklist/list_capacity.h"
 #include "tracklist/natural_order.h"
 #include "unit/tracklist/list_fixture.h"
 
@@ -26,9 +30,38 @@ TEST(NaturalOrder, NumbersCompareByValueAndLettersWithoutCase) {
     }
 }
 
+// Text as UTF-16 bytes with the byte-order mark, as some programs save playlists.
+std::string Utf16WithMark(const std::string& utf8, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    const auto append = [&](char32_t unit) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    };
+    for (const char32_t c : ToCodePoints(utf8)) {
+        if (c >= 0x10000) {
+            append(0xD800 + ((c - 0x10000) >> 10));
+            append(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            append(c);
+        }
+    }
+    return bytes;
+}
+
 class Items : public ::testing::Test {
 protected:
-    ItemBatches Of(const Strings& items) { return BatchesOfItems(items, files); }
+    struct Walked {
+        Batches batches;
+        std::vector<SkippedItem> skipped;
+    };
+    Walked Of(const Strings& items) {
+        Walked walked;
+        const BatchSink sink{.take = [&](const Strings& batch) { walked.batches.push_back(batch); return true; },
+                             .goOn = [] { return true; }};
+        walked.skipped = WalkItems(items, files, sink);
+        return walked;
+    }
     Batches BatchesOf(const Strings& items) { return Of(items).batches; }
 
     SimFileSystem files;
@@ -83,10 +116,70 @@ TEST_F(Items, PlaylistsTakeTheirEntriesInOrderInEitherEncoding) {
     };
     for (const auto& [path, contents] : playlists) {
         files.AddFile(path, contents);
-        const ItemBatches found = Of({path});
+        const Walked found = Of({path});
         EXPECT_EQ(found.batches, Batches{expected}) << path;
         EXPECT_TRUE(found.skipped.empty()) << path;
     }
+
+    const std::string clef = "D:\\Music\\\xF0\x9D\x84\x9E.mp3";  // a character beyond 16 bits
+    files.AddFile(clef, "");
+    Strings withClef = expected;
+    withClef.push_back(clef);
+    for (const bool bigEndian : {false, true}) {
+        files.AddFile("D:\\Lists\\utf16.m3u", Utf16WithMark(entries + cafeUtf8 + clef + "\r\n", bigEndian));
+        const Walked found = Of({"D:\\Lists\\utf16.m3u"});
+        EXPECT_EQ(found.batches, Batches{withClef}) << bigEndian;
+        EXPECT_TRUE(found.skipped.empty()) << bigEndian;
+    }
+}
+
+TEST(FileAddresses, NameTheLocalFileOrShareAsWindowsReadsThemWithUtf8Escapes) {
+    const SimFileSystem files;
+    const std::vector<std::pair<std::string, std::string>> named = {
+        {"file:///C:/Music/A%20B.mp3", "C:\\Music\\A B.mp3"},
+        {"FILE:///d|/Caf%C3%a9%20%F0%9D%84%9E.mp3", "d:\\Caf\xC3\xA9 \xF0\x9D\x84\x9E.mp3"},
+        {"file:///C:/Caf%E9.mp3", "C:\\Caf\xC3\xA9.mp3"},
+        {"file://localhost/C:/x.mp3", "C:\\x.mp3"},
+        {"file:/C:/x.mp3", "C:\\x.mp3"},
+        {"file:C:/x.mp3", "C:\\x.mp3"},
+        {"file://C:/x.mp3", "C:\\x.mp3"},
+        {"file:///C:\\Music\\x.mp3", "C:\\Music\\x.mp3"},
+        {"file:///C:/", "C:\\"},
+        {"file://server/share/No%23%201.mp3", "\\\\server\\share\\No# 1.mp3"},
+        {"file://localhost2/share/x.mp3", "\\\\localhost2\\share\\x.mp3"},
+        {"file:////server/share/x.mp3", "\\\\server\\share\\x.mp3"},
+        {"file://///server/share/x.mp3", "\\\\server\\share\\x.mp3"},
+        {"file:///Music/x.mp3", "\\Music\\x.mp3"},
+        {"file:///C:/100%.mp3", "C:\\100%.mp3"},
+        {"file:///C:/a%2", "C:\\a%2"},
+        {"file:///C:/a+b.mp3", "C:\\a+b.mp3"},
+    };
+    for (const auto& [url, path] : named) {
+        EXPECT_EQ(FileUrlPath(url, files), path) << url;
+    }
+    // An escape cut short where the entry ends, whatever follows it in memory.
+    EXPECT_EQ(FileUrlPath(std::string_view("file:///C:/a%41", 14), files), "C:\\a%4");
+    for (const char* url : {"http://x/y.mp3", "files:///C:/x.mp3", "file:", "file:///", "file://server",
+                            "file://server/", "file://localhost/", "file:///C:/a%00.mp3", "file:music/x.mp3"}) {
+        EXPECT_EQ(FileUrlPath(url, files), std::nullopt) << url;
+    }
+}
+
+TEST_F(Items, FileAddressesInPlaylistsAndDropsAreTakenAndOtherAddressesSkipped) {
+    for (const char* path : {"C:\\Music\\A B.mp3", "C:\\Music\\Caf\xC3\xA9.mp3", "C:\\Music\\Sub\\c.wav"}) {
+        files.AddFile(path, "");
+    }
+    files.AddFile("C:\\Lists\\player.m3u8", "#EXTM3U\nfile:///C:/Music/A%20B.mp3\nfile:///C:/Music/Caf%C3%A9.mp3\n"
+                                              "http://radio.example/live\nfile:///C:/Music/gone.mp3\n");
+    const Walked found = Of({"C:\\Lists\\player.m3u8", "file:///C:/Music/Sub/", "file://localhost/C:/Music/A%20B.mp3"});
+    EXPECT_EQ(found.batches, (Batches{{"C:\\Music\\A B.mp3", "C:\\Music\\Caf\xC3\xA9.mp3"},
+                                      {"C:\\Music\\Sub\\c.wav"},
+                                      {"C:\\Music\\A B.mp3"}}));
+    ASSERT_EQ(found.skipped.size(), 2u);
+    EXPECT_EQ(found.skipped[0].name, "http://radio.example/live");
+    EXPECT_EQ(found.skipped[0].reason, SkipReason::Url);
+    EXPECT_EQ(found.skipped[1].name, "C:\\Music\\gone.mp3");
+    EXPECT_EQ(found.skipped[1].reason, SkipReason::Missing);
 }
 
 TEST_F(Items, WhatCannotBeAddedIsSkippedAndNamedInOneMessage) {
@@ -94,14 +187,14 @@ TEST_F(Items, WhatCannotBeAddedIsSkippedAndNamedInOneMessage) {
     files.AddFile("C:\\M\\notes.txt", "");
     files.AddFile("C:\\M\\list.m3u8",
                   "a.mp3\ngone.mp3\nnotes.txt\nhttp://radio.example/stream.mp3\n..\\M\n#only a comment\n");
-    const ItemBatches found = Of({"C:\\M\\notes.txt", "C:\\M\\list.m3u8", "C:\\Nowhere", "mms://x/y",
+    const Walked found = Of({"C:\\M\\notes.txt", "C:\\M\\list.m3u8", "C:\\Nowhere", "mms://x/y",
                                   "C:\\M\\empty.m3u", "C:\\M\\a.mp3"});
     EXPECT_EQ(found.batches, (Batches{{"C:\\M\\a.mp3"}, {"C:\\M\\a.mp3"}}));
 
     MemoryListBox list;
     const AddItemsResult added = AddItems(list, files, {"C:\\M\\notes.txt", "C:\\M\\list.m3u8", "C:\\Nowhere",
                                                         "mms://x/y", "C:\\M\\empty.m3u", "C:\\M\\a.mp3"},
-                                          false);
+                                          false, [] {});
     EXPECT_EQ(added.errorMessage, "");
     EXPECT_EQ(added.skippedMessage,
               "8 items were skipped:\nNot audio files: 3\nNot found: 3\nWeb addresses: 2\n\n"
@@ -118,16 +211,57 @@ TEST(AddingItems, EachBatchIsAddedAsAddFilesAddsAndTheFirstThatDoesNotFitStopsTh
     }
     MemoryListBox list;
     Fill(list, {"old"});
-    EXPECT_EQ(AddItems(list, files, {"C:\\A", "C:\\B"}, true).errorMessage, "");
+    EXPECT_EQ(AddItems(list, files, {"C:\\A", "C:\\B"}, true, [] {}).errorMessage, "");
     EXPECT_EQ(Entries(list), (Strings{"old", Marker, "C:\\A\\1.mp3", "C:\\A\\2.mp3", Marker, "C:\\B\\3.mp3"}));
 
     MemoryListBox nearlyFull;
     Fill(nearlyFull, Strings(32763, "E"));
-    const AddItemsResult result = AddItems(nearlyFull, files, {"C:\\B", "C:\\C", "C:\\A\\1.mp3"}, true);
+    const AddItemsResult result = AddItems(nearlyFull, files, {"C:\\B", "C:\\C", "C:\\A\\1.mp3"}, true, [] {});
     EXPECT_EQ(result.errorMessage, "Error: The files from \"C:\\C\\4.mp3\" on do not fit into the track list: "
                                    "it holds at most 32,767 entries.");
     EXPECT_EQ(nearlyFull.Count(), 32765);
     EXPECT_EQ(nearlyFull.Entry(32764), "C:\\B\\3.mp3");
+}
+
+// Lists the folders as the walk asks for them.
+class WatchedFileSystem : public SimFileSystem {
+public:
+    FolderListing ListFolder(const std::string& path) const override {
+        listed.push_back(path);
+        return SimFileSystem::ListFolder(path);
+    }
+    mutable Strings listed;
+};
+
+TEST(AddingItems, TheWalkOfADroppedDriveEndsWhereTheListIsFullAndPaintsBeforeEachFolder) {
+    WatchedFileSystem files;
+    for (const char* path : {"D:\\A\\1.mp3", "D:\\A\\2.mp3", "D:\\B\\1.mp3", "D:\\B\\2.mp3", "D:\\B\\3.mp3",
+                             "D:\\C\\1.mp3", "D:\\D\\1.mp3", "C:\\loose.mp3"}) {
+        files.AddFile(path, "");
+    }
+    int paints = 0;
+    const auto paint = [&] { ++paints; };
+
+    // A and B leave room for one entry, too little for a file and its marker: the walk ends before
+    // C is listed.
+    MemoryListBox filled;
+    Fill(filled, Strings(32759, "E"));
+    const AddItemsResult full = AddItems(filled, files, {"D:\\", "C:\\loose.mp3"}, true, paint);
+    EXPECT_EQ(full.errorMessage, "Error: " + std::string(FullListText));
+    EXPECT_EQ(filled.Count(), 32766);
+    EXPECT_EQ(filled.Entry(32765), "D:\\B\\3.mp3");
+    EXPECT_EQ(files.listed, (Strings{"D:\\", "D:\\A", "D:\\B"}));
+    EXPECT_EQ(paints, 4);  // before D:\, A, B, and before C, which is not listed
+
+    // B does not fit: the walk ends there, and nothing after it is added.
+    files.listed.clear();
+    MemoryListBox nearlyFull;
+    Fill(nearlyFull, Strings(32761, "E"));
+    const AddItemsResult refused = AddItems(nearlyFull, files, {"D:\\", "C:\\loose.mp3"}, true, paint);
+    EXPECT_EQ(refused.errorMessage, "Error: The files from \"D:\\B\\1.mp3\" on do not fit into the track list: "
+                                    "it holds at most 32,767 entries.");
+    EXPECT_EQ(nearlyFull.Count(), 32764);
+    EXPECT_EQ(files.listed, (Strings{"D:\\", "D:\\A", "D:\\B"}));
 }
 
 }  // namespace
