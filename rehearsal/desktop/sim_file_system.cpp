@@ -40,7 +40,15 @@ std::string ParentKey(const std::string& key) {
     return slash == 2 ? key.substr(0, 3) : key.substr(0, slash);
 }
 
-SimFileSystem::SimFileSystem() { folders_.emplace("c:\\", "C:\\"); }
+SimFileSystem::SimFileSystem()
+    : knownFolders_{
+          {KnownFolder::ProgramFiles, "C:\\Program Files"},
+          {KnownFolder::ProgramFilesX86, "C:\\Program Files (x86)"},
+          {KnownFolder::Windows, "C:\\Windows"},
+          {KnownFolder::SendTo, "C:\\Users\\Owner\\AppData\\Roaming\\Microsoft\\Windows\\SendTo"},
+      } {
+    folders_.emplace("c:\\", "C:\\");
+}
 
 bool SimFileSystem::FileExists(const std::string& path) const { return files_.contains(PathKey(path)); }
 
@@ -89,6 +97,9 @@ void SimFileSystem::WriteFile(const std::string& path, const std::string& conten
     }
     if (!folders_.contains(ParentKey(key))) {
         Refuse("write", path, "its folder does not exist");
+    }
+    if (writesRefused_.contains(ParentKey(key))) {
+        Refuse("write", path, "access is denied");
     }
     const auto found = files_.find(key);
     if (found == files_.end()) {
@@ -204,6 +215,21 @@ std::string SimFileSystem::AnsiToUtf8(std::string_view text) const {
         AppendUtf8(utf8, static_cast<unsigned char>(byte));
     }
     return utf8;
+}
+
+void SimFileSystem::SetWritesRefused(const std::string& folder, bool refused) {
+    if (refused) {
+        writesRefused_.insert(PathKey(folder));
+    } else {
+        writesRefused_.erase(PathKey(folder));
+    }
+}
+
+void SimFileSystem::SetKnownFolder(KnownFolder folder, const std::string& path) { knownFolders_[folder] = path; }
+
+std::string SimFileSystem::KnownFolderPath(KnownFolder folder) const {
+    const auto found = knownFolders_.find(folder);
+    return found == knownFolders_.end() ? std::string() : found->second;
 }
 
 std::vector<std::string> SimFileSystem::FilePaths() const {

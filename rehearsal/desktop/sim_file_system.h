@@ -1,12 +1,16 @@
 // An in-memory file system with Windows paths: "\" separators, names compared without regard to
 // case, folders that exist on their own. A file can be read-only or held open by a program (the
-// image ImageDrive has mounted); either keeps DeleteFile from removing it, as on Windows. The current
-// folder is "C:\\", and the ANSI code page is Latin-1.
+// image ImageDrive has mounted); either keeps DeleteFile from removing it, as on Windows. A folder
+// can refuse new files, as one Windows protects does for a program without administrator rights;
+// otherwise files are written anywhere, as by an elevated program. The known folders are those of a
+// 64-bit Windows on "C:", the user "Owner". The current folder is "C:\\", and the ANSI code page
+// is Latin-1.
 #pragma once
 
 #include <chrono>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +32,7 @@ public:
     FolderListing ListFolder(const std::string& path) const override;
     std::string FullPath(const std::string& path) const override;
     std::string AnsiToUtf8(std::string_view text) const override;
+    std::string KnownFolderPath(KnownFolder folder) const override;
 
     // Creates the folder and every missing folder above it; a drive root creates the drive.
     void CreateFolder(const std::string& path) override;
@@ -42,6 +47,9 @@ public:
     // The playing time a media reader finds in the file; none for a file it cannot read.
     void SetPlayingTime(const std::string& path, std::chrono::milliseconds time);
     std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) const;
+    // No file can be written directly in this folder ("access is denied").
+    void SetWritesRefused(const std::string& folder, bool refused);
+    void SetKnownFolder(KnownFolder folder, const std::string& path);
     // Every file's path as it was first written, in path order.
     std::vector<std::string> FilePaths() const;
 
@@ -59,6 +67,8 @@ private:
 
     std::map<std::string, File> files_;   // by folded path
     std::map<std::string, std::string> folders_;  // paths as first created, by folded path; roots with their backslash
+    std::set<std::string> writesRefused_;         // folded folder paths
+    std::map<KnownFolder, std::string> knownFolders_;
 };
 
 // The comparison key of a path: ASCII letters folded to lower case, no trailing backslash except

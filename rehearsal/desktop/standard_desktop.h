@@ -1,6 +1,6 @@
 // The desktop most tests start from: the three driven programs installed where Velutreck looks for
-// them by default, an empty audio project, Velutreck's program folder with "Empty.nrg", a few
-// audio files, and Velutreck's own window in the foreground.
+// them by default, an empty audio project, Velutreck's program folder with "Empty.nrg", a temp
+// folder, a few audio files, and Velutreck's own window in the foreground.
 #pragma once
 
 #include <chrono>
@@ -20,7 +20,8 @@ inline const std::string AudioProject = "C:\\Audio\\Empty.nra";
 inline const std::string ProgramFolder = "C:\\Program Files\\Velutreck";
 inline const std::string ProgramFile = ProgramFolder + "\\Velutreck.exe";
 inline const std::string EmptyImage = ProgramFolder + "\\Empty.nrg";
-inline const std::string TempFolder = "C:\\";
+// A folder of the user's own: Windows protects the drive's root.
+inline const std::string TempFolder = "C:\\Temp\\";
 inline const std::string OwnTitle = "Velutreck";
 inline const std::string LogFolder = "C:\\Users\\Owner\\AppData\\Local\\Velutreck";
 // "C:\Music\A.mp3" to "C:\Music\E.mp3".

@@ -1,21 +1,13 @@
 #include "app/about_texts.h"
 
 #include <array>
-#include <cstdlib>
 #include <span>
+
+#include "base/version_number.h"
 
 namespace velutreck {
 
 namespace {
-
-std::string ZeroPadded(Int16 number, std::size_t digits) {
-    const int value = static_cast<int>(number);
-    std::string text = std::to_string(std::abs(value));
-    if (text.size() < digits) {
-        text.insert(0, digits - text.size(), '0');
-    }
-    return value < 0 ? "-" + text : text;
-}
 
 constexpr auto AboutLines = std::to_array<std::string_view>({
     "Velutreck writes your audio files to a Sony NetMD MiniDisc.",
@@ -35,8 +27,7 @@ constexpr auto AboutLines = std::to_array<std::string_view>({
 }  // namespace
 
 std::string VersionText(std::string_view product, Int16 major, Int16 minor, Int16 revision) {
-    return std::string(product) + " (" + ZeroPadded(major, 4) + "." + ZeroPadded(minor, 2) + "." +
-           ZeroPadded(revision, 2) + ")";
+    return std::string(product) + " (" + VersionNumber(major, minor, revision) + ")";
 }
 
 std::string AboutText() {

@@ -9,8 +9,7 @@
 
 namespace velutreck {
 
-// "Product (major.minor.revision)": major padded with zeros to at least four digits, minor and
-// revision to at least two; a longer number is shown whole. This build: "Velutreck (2003.04.15)".
+// "Product (version number)". This build: "Velutreck (2003.04.15)".
 std::string VersionText(std::string_view product, Int16 major, Int16 minor, Int16 revision);
 
 // Authorship, terms and credits, one line per CR LF.

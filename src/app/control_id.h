@@ -71,6 +71,12 @@ enum class ControlId : std::uint16_t {
     // Below the tabs, added later.
     lblSummary,
 
+    // Added to tab "Settings" later, after the first ids so that none of those changes.
+    Label13,
+    Frame5,
+    Image5,
+    chkSendTo,
+
     // The track list's context menu.
     mnuAdd = 2000,
     mnuInsertBreak,

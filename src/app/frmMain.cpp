@@ -5,6 +5,7 @@
 
 #include "app/about_texts.h"
 #include "app/path_pickers.h"
+#include "app/program_files_x86.h"
 #include "app/settings.h"
 #include "app/settings_tab_rules.h"
 #include "platform/tip_layout.h"
@@ -62,6 +63,8 @@ void frmMain::Form_Load(const std::vector<std::string>& commandLineItems) {
         MainWindowControls& main = controls_.main;
         FillCompressionList(main.cboCompression);
         LoadSettings(services_.settings, SettingsOf(main), hidden_);
+        PreferProgramFilesX86(main.txtImageDrive, services_.files);
+        PreferProgramFilesX86(main.txtSimpleBurner, services_.files);
         NamingOptionsRule(main.chkErase, main.chkNameTracks, main.chkOnlyAlpha);
         if (!FirstCopy(commandLineItems)) {
             main.form.Unload();
@@ -74,6 +77,7 @@ void frmMain::Form_Load(const std::vector<std::string>& commandLineItems) {
         controls_.lblAppName.SetCaption(version);
         controls_.lblAppName2.SetCaption(version);
         controls_.lblCopyright.SetCaption(AboutText());
+        main.chkSendTo.SetValue(SendToState(SendTo()));
         ShowSummary();
         started = true;
     });
@@ -160,6 +164,14 @@ void frmMain::ShowSummary() {
     const MainWindowControls& main = controls_.main;
     services_.lengths.Read(ListFiles(main.lstAudioFiles));
     controls_.lblSummary.SetCaption(ListSummary(main.lstAudioFiles, services_.lengths, main.cboCompression.ListIndex() == 1));
+}
+
+void frmMain::chkSendTo_Click() {
+    Guarded([&] { SendToClicked(controls_.main.chkSendTo, SendTo()); });
+}
+
+SendToServices frmMain::SendTo() {
+    return {services_.files, services_.shortcuts, services_.messageBoxes, services_.programFile};
 }
 
 void frmMain::TrackListCommand_Click(TrackListCommand command) {

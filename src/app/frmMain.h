@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/send_to_menu.h"
 #include "app/tooltip_texts.h"
 #include "engine/hidden_values.h"
 #include "engine/main_window_controls.h"
@@ -17,6 +18,7 @@
 #include "platform/media_lengths.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
+#include "platform/shortcuts.h"
 #include "platform/taskbar_button.h"
 #include "platform/wall_clock.h"
 #include "tracklist/context_menu.h"
@@ -41,9 +43,11 @@ struct FormServices {
     FolderBrowser& folderBrowser;
     InstanceCheck& instanceCheck;
     BubbleTips& bubbleTips;
+    Shortcuts& shortcuts;
     const WallClock& clock;
     MediaLengths& lengths;
     TaskbarButton& taskbar;
+    std::string programFile;    // this Velutreck.exe, full path
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
     std::string logFolder;      // where the job log is kept
 };
@@ -68,6 +72,7 @@ public:
     void cboCompression_Click();
     // Lengths of listed files have been read.
     void LengthsArrived();
+    void chkSendTo_Click();
     // The six track-list commands, from their buttons or from the context menu.
     void TrackListCommand_Click(TrackListCommand command);
     // Whether a press of this mouse button on the track list opens the context menu. The press
@@ -94,6 +99,7 @@ private:
     template <typename Handler>
     void Guarded(Handler&& handler);
     void ShowError(const std::string& text);
+    SendToServices SendTo();
     // False when another copy runs; this one then unloads, its items handed over or refused.
     bool FirstCopy(const std::vector<std::string>& commandLineItems);
     // The list's summary follows every change of the list, of its lengths and of the compression.

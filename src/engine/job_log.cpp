@@ -5,6 +5,7 @@
 
 #include "base/file_in_folder.h"
 #include "base/product.h"
+#include "base/version_number.h"
 
 namespace velutreck {
 
@@ -12,12 +13,6 @@ namespace {
 
 // Room kept for the job about to begin, so that the log is not trimmed again at once.
 constexpr std::size_t RoomForOneJob = 64 * 1024;
-
-std::string VersionRecord() {
-    char text[32];
-    std::snprintf(text, sizeof(text), "%04d.%02d.%04d", VersionMajor, VersionMinor, VersionRevision);
-    return text;
-}
 
 }  // namespace
 
@@ -28,7 +23,7 @@ void JobLog::Begin(const std::vector<std::string>& lines) {
     inJob_ = true;
     startMs_ = clock_.ElapsedMs();
     DropOldJobs();
-    std::string text = std::string(JobLogHeader) + clock_.LocalDateTime() + ", version " + VersionRecord() + "\r\n";
+    std::string text = std::string(JobLogHeader) + clock_.LocalDateTime() + ", version " + VersionNumber(VersionMajor, VersionMinor, VersionRevision) + "\r\n";
     for (const std::string& line : lines) {
         text += line + "\r\n";
     }

@@ -29,6 +29,7 @@ struct MainWindowControls {
     CheckBox& chkErase;
     CheckBox& chkNameTracks;
     CheckBox& chkOnlyAlpha;
+    CheckBox& chkSendTo;
     Button& btnStartStop;
     Button& btnQuit;
     Button& btnReadme;

@@ -6,6 +6,7 @@
 #include "drivers/temp_image.h"
 #include "engine/error_ignoring.h"
 #include "engine/naming_options.h"
+#include "engine/temp_folder_check.h"
 #include "engine/transfer_engine.h"
 #include "tracklist/group_walk.h"
 #include "tracklist/missing_files.h"
@@ -70,8 +71,9 @@ void TransferEngine::ToggleRunControls() {
     controls_.btnStartStop.SetCaption(unlock ? StartCaption : StopCaption);
 
     // The controls a running job locks, in the order they are switched. Start/Stop itself, the
-    // track-naming box, the spin buttons and the tabs stay usable.
-    const std::array<Control*, 23> lockList = {
+    // track-naming box, the spin buttons and the tabs stay usable. The Send to box is locked with
+    // the other settings: its question box would take the keys meant for the driven programs.
+    const std::array<Control*, 24> lockList = {
         &controls_.chkAutoBreak,
         &controls_.txtDiscName,
         &controls_.lstAudioFiles,
@@ -95,6 +97,7 @@ void TransferEngine::ToggleRunControls() {
         &controls_.chkOnlyAlpha,
         &controls_.btnQuit,
         &controls_.btnReadme,
+        &controls_.chkSendTo,
     };
     for (Control* control : lockList) {
         control->SetEnabled(unlock);
@@ -106,7 +109,7 @@ void TransferEngine::ToggleRunControls() {
 void TransferEngine::CheckPaths() {
     struct PathCheck {
         TextBox& box;
-        bool isFolder;
+        bool isTempFolder;
     };
     const std::array<PathCheck, 4> checks = {{
         {controls_.txtAudioProject, false},
@@ -124,9 +127,12 @@ void TransferEngine::CheckPaths() {
     };
     for (const PathCheck& check : checks) {
         const std::string path = check.box.Text();
-        const bool exists = check.isFolder ? services_.files.FolderExists(path) : services_.files.FileExists(path);
+        const bool exists =
+            check.isTempFolder ? services_.files.FolderExists(path) : services_.files.FileExists(path);
         if (!exists) {
             refuse("Error: " + path + " does not exist.");
+        } else if (check.isTempFolder && !TempFolderUsable(path, services_.files)) {
+            refuse(TempFolderMessage(path));
         }
     }
     // A file that has gone would make Nero show an error box of its own, which would then take the

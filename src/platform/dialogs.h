@@ -8,8 +8,14 @@
 namespace velutreck {
 
 // Message-box styles and answers with the values the program has always used.
-enum class MessageBoxStyle { Critical = 16, OkCancelExclamation = 49, Information = 64, OkCancelInformation = 65 };
-enum class MessageBoxAnswer { Ok = 1, Cancel = 2 };
+enum class MessageBoxStyle {
+    Critical = 16,
+    YesNoQuestion = 36,
+    OkCancelExclamation = 49,
+    Information = 64,
+    OkCancelInformation = 65,
+};
+enum class MessageBoxAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 class MessageBoxes {
 public:

@@ -14,6 +14,9 @@ struct FolderListing {
     std::vector<std::string> folders;
 };
 
+// Folders Windows names for itself and for the user.
+enum class KnownFolder { ProgramFiles, ProgramFilesX86, Windows, SendTo };
+
 class FileSystem {
 public:
     FileSystem() = default;
@@ -37,6 +40,8 @@ public:
     virtual FolderListing ListFolder(const std::string& path) const = 0;
     // The path made absolute against the current folder, "/" read as "\\", without "." or ".." parts.
     virtual std::string FullPath(const std::string& path) const = 0;
+    // The folder's path without a trailing backslash; empty when the system does not say where it is.
+    virtual std::string KnownFolderPath(KnownFolder folder) const = 0;
     // Text in the system's ANSI code page (an old playlist, say), as UTF-8.
     virtual std::string AnsiToUtf8(std::string_view text) const = 0;
 };

@@ -27,7 +27,7 @@ MemoryForm::MemoryForm(std::uint32_t handle)
            btnBrowseForSimpleBurner, cboCompression,
            txtPause,          chkErase,
            chkNameTracks,     chkOnlyAlpha,
-           btnStartStop,      btnQuit,
+           chkSendTo,         btnStartStop,      btnQuit,
            btnReadme,         tmrMaster,
            form} {
     btnStartStop.SetCaption("&Start");
@@ -43,6 +43,7 @@ Control& MemoryForm::ControlFor(ControlId id) {
     case ControlId::chkErase: return chkErase;
     case ControlId::chkNameTracks: return chkNameTracks;
     case ControlId::chkOnlyAlpha: return chkOnlyAlpha;
+    case ControlId::chkSendTo: return chkSendTo;
     case ControlId::txtDiscName: return txtDiscName;
     case ControlId::txtAudioProject: return txtAudioProject;
     case ControlId::txtTempFolder: return txtTempFolder;

@@ -64,7 +64,7 @@ struct MemoryForm {
     // The window's designed start-up values: "&Start", the automatic break checked, the disc name.
     SessionFormWindow form;
     SessionTimer tmrMaster;
-    MemoryCheckBox chkAutoBreak, chkErase, chkNameTracks, chkOnlyAlpha;
+    MemoryCheckBox chkAutoBreak, chkErase, chkNameTracks, chkOnlyAlpha, chkSendTo;
     MemoryTextBox txtDiscName, txtAudioProject, txtTempFolder, txtImageDrive, txtSimpleBurner, txtPause;
     MemoryListBox lstAudioFiles;
     MemoryComboBox cboCompression;

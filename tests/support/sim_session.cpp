@@ -8,14 +8,16 @@ namespace velutreck {
 
 SimSession::SimSession(const StandInOptions& options)
     : desktop(MakeStandardDesktop(options)),
+      shortcuts(desktop->Files()),
       controls(desktop->OwnWindow()),
       clock(desktop->Clock()),
       lengths(desktop->Files(), desktop->Clock()),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
-                                         folderBrowser, instanceCheck, bubbleTips, clock, lengths, desktop->Taskbar(),
-                                         standard_desktop::ProgramFolder,
+                                         folderBrowser, instanceCheck, bubbleTips, shortcuts, clock, lengths,
+                                         desktop->Taskbar(), standard_desktop::ProgramFile, standard_desktop::ProgramFolder,
                                          standard_desktop::LogFolder}) {
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);
+    settings.WriteSetting("Velutreck", "Settings", "TempFolder", standard_desktop::TempFolder);
     settings.ClearWrites();
     controls.tmrMaster.onChange = [this](bool enabled) { TimerChanged(enabled); };
     lengths.SetArrivalNotice([this] { form.LengthsArrived(); });

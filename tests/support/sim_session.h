@@ -14,6 +14,7 @@
 #include "platform/memory/memory_settings_store.h"
 #include "rehearsal/desktop/sim_desktop.h"
 #include "rehearsal/desktop/sim_media_lengths.h"
+#include "rehearsal/desktop/sim_shortcuts.h"
 #include "rehearsal/desktop/sim_wall_clock.h"
 #include "rehearsal/standins/stand_in_options.h"
 #include "support/memory_form.h"
@@ -39,8 +40,8 @@ public:
     static constexpr std::int64_t TickMs = 1000;
 
     // The standard desktop: Nero, ImageDrive and Simple Burner installed, an empty audio project,
-    // a few audio files. The settings store points the audio project at the desktop's project;
-    // every other setting has its default. The stand-ins take the given times.
+    // a few audio files. The settings store points the audio project and the temp folder at the
+    // desktop's; every other setting has its default. The stand-ins take the given times.
     explicit SimSession(const StandInOptions& options = {});
 
     // Form_Load with the command line's items, which are added once the window shows; the window
@@ -73,6 +74,7 @@ public:
     ScriptedFolderBrowser folderBrowser;
     FakeInstanceCheck instanceCheck;
     RecordingBubbleTips bubbleTips;
+    SimShortcuts shortcuts;
     MemoryForm controls;
     SimWallClock clock;
     SimMediaLengths lengths;

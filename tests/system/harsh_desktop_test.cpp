@@ -269,7 +269,7 @@ TEST(HarshDesktop, FilesThatHaveGoneStopTheJobBeforeAnyProgramAndTheListStays) {
 
 TEST(HarshDesktop, AnImageThatStaysAfterADeleteThatSeemedToWorkEndsTheProgram) {
     SimSession session;
-    const std::string image = "C:\\~TmpVelutreck.nrg";
+    const std::string image = "C:\\Temp\\~TmpVelutreck.nrg";
     session.desktop->Files().AddFile(image, "old image");
     session.desktop->Files().SetDeleteIgnored(image, true);
     session.Load();

@@ -1,5 +1,6 @@
-// The ways a job ends other than by finishing: Cancel, nothing to do, failed checks, a temporary
-// image that cannot be deleted, and a Simple Burner that never reports the end of a recording.
+// The ways a job ends other than by finishing: Cancel, nothing to do, failed checks (a temp folder
+// Velutreck cannot or must not write into among them), a temporary image that cannot be deleted,
+// and a Simple Burner that never reports the end of a recording.
 #include <gtest/gtest.h>
 
 #include "rehearsal/desktop/standard_desktop.h"
@@ -10,7 +11,7 @@ namespace {
 
 using typical_job::A;
 using typical_job::C;
-const std::string TempImage = "C:\\~TmpVelutreck.nrg";
+const std::string TempImage = "C:\\Temp\\~TmpVelutreck.nrg";
 
 bool WindowIsIdle(const SimSession& session) {
     return session.controls.btnStartStop.Caption() == "&Start" && !session.controls.tmrMaster.Enabled() &&
@@ -26,6 +27,24 @@ bool NoProgramTouched(const SimSession& session) {
         }
     }
     return true;
+}
+
+// The messages after the checklist's, in order.
+std::vector<std::string> CheckMessages(const SimSession& session) {
+    std::vector<std::string> texts;
+    for (const ShownMessage& shown : session.messageBoxes.Shown()) {
+        texts.push_back(shown.text);
+    }
+    if (!texts.empty()) {
+        texts.erase(texts.begin());
+    }
+    return texts;
+}
+
+std::string TempFolderMessage(const std::string& folder) {
+    return "Error: Velutreck cannot write into " + folder +
+           ". Windows protects this folder; choose a folder of your own on the Settings tab, for example in "
+           "Documents.";
 }
 
 TEST(JobEndings, CancelAtTheChecklistTouchesNothingAndKeepsTheList) {
@@ -80,13 +99,9 @@ TEST(JobEndings, FailingPathChecksShowTheirMessagesInOrderAndStopBeforeAnyProgra
     session.PressStartStop();
     ASSERT_TRUE(session.RunUntilIdle(Hour));
 
-    std::vector<std::string> texts;
-    for (const ShownMessage& shown : session.messageBoxes.Shown()) {
-        texts.push_back(shown.text);
-    }
-    texts.erase(texts.begin());
-    EXPECT_EQ(texts, (std::vector<std::string>{"Error: (not specified) does not exist.", "Error: Q:\\ does not exist.",
-                                               "Error:  does not exist.", "Error: x does not exist."}));
+    EXPECT_EQ(CheckMessages(session),
+              (std::vector<std::string>{"Error: (not specified) does not exist.", "Error: Q:\\ does not exist.",
+                                        "Error:  does not exist.", "Error: x does not exist."}));
     EXPECT_EQ(session.messageBoxes.Shown().back().style, MessageBoxStyle::Critical);
     EXPECT_EQ(session.messageBoxes.Shown().back().title, "Velutreck");
     EXPECT_EQ(session.Caption(), "Starting - Velutreck");
@@ -94,6 +109,65 @@ TEST(JobEndings, FailingPathChecksShowTheirMessagesInOrderAndStopBeforeAnyProgra
     EXPECT_TRUE(WindowIsIdle(session));
     EXPECT_TRUE(NoProgramTouched(session));
     EXPECT_EQ(session.Ticks(), 1);
+}
+
+TEST(JobEndings, ATempFolderThatRefusesWritesEndsTheJobWithItsMessageBeforeAnyProgram) {
+    SimSession session;
+    session.desktop->Files().CreateFolder("D:\\Shared\\Temp");
+    session.desktop->Files().SetWritesRefused("D:\\Shared\\Temp", true);
+    session.settings.WriteSetting("Velutreck", "Settings", "TempFolder", "D:\\Shared\\Temp\\");
+    session.Load();
+    session.AddFiles({A});
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    EXPECT_EQ(CheckMessages(session), (std::vector<std::string>{TempFolderMessage("D:\\Shared\\Temp\\")}));
+    EXPECT_EQ(session.messageBoxes.Shown().back().style, MessageBoxStyle::Critical);
+    EXPECT_TRUE(WindowIsIdle(session));
+    EXPECT_TRUE(NoProgramTouched(session));
+    EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{A}));
+}
+
+// Nero and ImageDrive are old programs whose writes into these folders Windows may move into the
+// user's VirtualStore, out of Velutreck's sight; Velutreck run as administrator could write there.
+TEST(JobEndings, ATempFolderWindowsProtectsIsRefusedEvenWhereVelutreckCouldWrite) {
+    const std::vector<std::string> protectedFolders = {
+        "C:\\", "c:\\program files\\ahead\\", "C:\\Program Files (x86)\\", "C:\\Windows\\Temp\\",
+        "C:\\Temp",  // without its backslash the image goes into C:\, under the name "Temp~TmpVelutreck.nrg"
+    };
+    for (const std::string& folder : protectedFolders) {
+        SimSession session;
+        session.desktop->Files().CreateFolder(folder);
+        session.settings.WriteSetting("Velutreck", "Settings", "AudioProject", "(not specified)");
+        session.settings.WriteSetting("Velutreck", "Settings", "TempFolder", folder);
+        session.Load();
+        session.AddFiles({A});
+        session.PressStartStop();
+        ASSERT_TRUE(session.RunUntilIdle(Hour)) << folder;
+
+        EXPECT_EQ(CheckMessages(session),
+                  (std::vector<std::string>{"Error: (not specified) does not exist.", TempFolderMessage(folder)}))
+            << folder;
+        EXPECT_TRUE(NoProgramTouched(session)) << folder;
+        for (const std::string& path : session.desktop->Files().FilePaths()) {
+            EXPECT_EQ(path.find("~TmpVelutreck"), std::string::npos) << path;
+        }
+    }
+}
+
+TEST(JobEndings, ATempFolderOfTheUsersOwnPassesTheCheckWhichLeavesNothingThere) {
+    const std::string folder = "C:\\Users\\Owner\\Documents\\MiniDisc\\";
+    SimSession session;
+    session.desktop->Files().CreateFolder(folder);
+    session.settings.WriteSetting("Velutreck", "Settings", "TempFolder", folder);
+    session.Load();
+    session.AddFiles({A});
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntil([&] { return session.form.Engine().JobState() > 1; }, Hour));
+
+    EXPECT_EQ(session.messageBoxes.Shown().size(), 1u);  // the checklist
+    EXPECT_TRUE(session.IsRunning());
+    EXPECT_TRUE(session.desktop->Files().ListFolder(folder).files.empty());
 }
 
 TEST(JobEndings, ALeftoverImageThatCannotBeDeletedEndsTheProgramAfterItsMessage) {
@@ -106,7 +180,7 @@ TEST(JobEndings, ALeftoverImageThatCannotBeDeletedEndsTheProgramAfterItsMessage)
     ASSERT_TRUE(session.RunUntil([&] { return session.controls.form.Unloaded(); }, Hour));
 
     ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
-    EXPECT_EQ(session.messageBoxes.Shown()[1].text, "Error: Unable to delete C:\\~TmpVelutreck.nrg");
+    EXPECT_EQ(session.messageBoxes.Shown()[1].text, "Error: Unable to delete C:\\Temp\\~TmpVelutreck.nrg");
     EXPECT_EQ(session.messageBoxes.Shown()[1].style, MessageBoxStyle::Critical);
     EXPECT_EQ(session.bubbleTips.calls.back(), "Remove");
     EXPECT_EQ(session.form.Engine().JobState(), 3);
@@ -127,7 +201,7 @@ TEST(JobEndings, AnImageStillMountedAfterAGroupEndsTheProgramBetweenGroups) {
     session.PressStartStop();
     ASSERT_TRUE(session.RunUntil([&] { return session.controls.form.Unloaded(); }, Hour));
 
-    EXPECT_EQ(session.messageBoxes.Shown().back().text, "Error: Unable to delete C:\\~TmpVelutreck.nrg");
+    EXPECT_EQ(session.messageBoxes.Shown().back().text, "Error: Unable to delete C:\\Temp\\~TmpVelutreck.nrg");
     EXPECT_EQ(session.form.Engine().JobState(), 21);
     EXPECT_EQ(session.desktop->Disc().groups.size(), 1u);
     EXPECT_EQ(session.ListEntries(), (std::vector<std::string>{"---Break---", C}));

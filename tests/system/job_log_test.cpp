@@ -60,9 +60,9 @@ TEST(JobLog, AWholeJobShowsItsSettingsListStatesAndEveryOperationWithWhatItWasGi
     ASSERT_GT(lines.size(), 20u);
     // Each line is stamped with the seconds since Start.
     EXPECT_NEAR(std::stod(lines[lines.size() - 2]), (session.Now() - start) / 1000.0, 1.0);
-    EXPECT_EQ(lines[0], "=== Velutreck job, 2003-04-15 20:00:00, version 2003.04.0015");
+    EXPECT_EQ(lines[0], "=== Velutreck job, 2003-04-15 20:00:00, version 2003.04.15");
     EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 19),
-              (Lines{"AudioProject: C:\\Audio\\Empty.nra", "TempFolder: C:\\",
+              (Lines{"AudioProject: C:\\Audio\\Empty.nra", "TempFolder: C:\\Temp\\",
                      "ImageDrive: C:\\Program Files\\ahead\\ImageDrive\\ImageDrive.exe",
                      "SimpleBurner: C:\\Program Files\\Sony\\Net MD Simple Burner\\NetMDSB.exe", "Compression: 1",
                      "SimpleBurnerPause: 30", "EraseMiniDisc: 1", "NameTracks: 1", "UseOnlyAlpha: 1",
@@ -88,8 +88,8 @@ TEST(JobLog, AWholeJobShowsItsSettingsListStatesAndEveryOperationWithWhatItWasGi
                      "State 13, Closing Nero", "State 26, Finishing"}));
     EXPECT_EQ(Matching(events, "^Nero(AddFile|SaveImageFile)"),
               (Lines{"NeroAddFile C:\\Music\\B.mp3: ok", "NeroAddFile C:\\Music\\A.mp3: ok",
-                     "NeroSaveImageFile C:\\~TmpVelutreck.nrg: ok", "NeroAddFile C:\\Music\\C.mp3: ok",
-                     "NeroSaveImageFile C:\\~TmpVelutreck.nrg: ok"}));
+                     "NeroSaveImageFile C:\\Temp\\~TmpVelutreck.nrg: ok", "NeroAddFile C:\\Music\\C.mp3: ok",
+                     "NeroSaveImageFile C:\\Temp\\~TmpVelutreck.nrg: ok"}));
     EXPECT_EQ(Matching(events, "^ImageDrive").front(), "ImageDriveEject 'C:\\Program Files\\Velutreck\\Empty.nrg': ok");
     EXPECT_EQ(Matching(events, "^SimpleBurnerName"),
               (Lines{"SimpleBurnerNameDisc Velutreck Disc: ok", "SimpleBurnerNameTracks (5 names): ok"}));
@@ -145,7 +145,7 @@ TEST(JobLog, FailuresTheJobIgnoredAndTheChecksThatEndedItAreNamed) {
     ASSERT_TRUE(slow.RunUntil([&] { return slow.form.Engine().JobState() == 12; }, Hour));
     EXPECT_EQ(Matching(Events(LogLines(slow)), "^Nero(AddFile|SaveImageFile)"),
               (Lines{"NeroAddFile C:\\Music\\A.mp3: failed, ignored: No window has the title \"Nero - Burning Rom\"",
-                     "NeroSaveImageFile C:\\~TmpVelutreck.nrg: failed, ignored: No window has the title \"Save Image "
+                     "NeroSaveImageFile C:\\Temp\\~TmpVelutreck.nrg: failed, ignored: No window has the title \"Save Image "
                      "File\""}));
 }
 

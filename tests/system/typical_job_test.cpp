@@ -1,11 +1,14 @@
-// Whole jobs with the default settings, run in virtual time against the stand-ins.
+// Whole jobs with the default settings, run in virtual time against the stand-ins, also where
+// 64-bit Windows installed the 32-bit programs.
 #include <set>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
 
 #include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/standins/image_drive_stand_in.h"
 #include "rehearsal/standins/mini_disc.h"
+#include "rehearsal/standins/simple_burner_stand_in.h"
 #include "support/sim_session.h"
 
 namespace velutreck {
@@ -36,12 +39,37 @@ TEST(TypicalJob, TwoGroupsAreErasedRecordedAndNamedInListOrder) {
     EXPECT_EQ(session.form.Engine().TrackNames(), (std::vector<std::string>{"A", "A", "B", "C", "C"}));
 
     EXPECT_TRUE(session.ListEntries().empty());
-    EXPECT_FALSE(session.desktop->Files().FileExists("C:\\~TmpVelutreck.nrg"));
+    EXPECT_FALSE(session.desktop->Files().FileExists("C:\\Temp\\~TmpVelutreck.nrg"));
     EXPECT_EQ(session.Caption(), "Velutreck");
     EXPECT_EQ(session.controls.btnStartStop.Caption(), "&Start");
     EXPECT_TRUE(session.controls.lstAudioFiles.Enabled());
     EXPECT_FALSE(session.controls.tmrMaster.Enabled());
     EXPECT_EQ(session.messageBoxes.Shown().size(), 1u);  // the checklist, and nothing else
+}
+
+// ImageDrive and Simple Burner are 32-bit programs: on 64-bit Windows they are not where the
+// default paths look.
+TEST(TypicalJob, ProgramsUnderProgramFilesX86AreFoundAtStartUpAndRecordTheDisc) {
+    SimSession session;
+    SimDesktop& desktop = *session.desktop;
+    const std::string imageDrive = "C:\\Program Files (x86)\\ahead\\ImageDrive\\ImageDrive.exe";
+    const std::string simpleBurner = "C:\\Program Files (x86)\\Sony\\Net MD Simple Burner\\NetMDSB.exe";
+    desktop.InstallProgram(imageDrive, [] { return std::make_unique<ImageDriveStandIn>(StandInOptions{}); });
+    desktop.InstallProgram(simpleBurner, [] { return std::make_unique<SimpleBurnerStandIn>(StandInOptions{}); });
+    desktop.Files().DeleteFile(standard_desktop::ImageDrivePath);
+    desktop.Files().DeleteFile(standard_desktop::SimpleBurnerPath);
+    session.settings.ClearWrites();
+    session.Load();
+    EXPECT_EQ(session.controls.txtImageDrive.Text(), imageDrive);
+    EXPECT_EQ(session.controls.txtSimpleBurner.Text(), simpleBurner);
+    EXPECT_TRUE(session.settings.Writes().empty());
+
+    session.AddFiles({A});
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+    EXPECT_EQ(SourcesOn(desktop.Disc()), (std::vector<std::string>{A}));
+    EXPECT_EQ(session.settings.ReadSetting("Velutreck", "Settings", "ImageDrive", ""), imageDrive);
+    EXPECT_EQ(session.settings.ReadSetting("Velutreck", "Settings", "SimpleBurner", ""), simpleBurner);
 }
 
 // A second copy's items, taken while a box was open and not yet added when Start was pressed,
@@ -101,10 +129,10 @@ TEST(TypicalJob, TheJobLocksTheListAndTheSettingsAndUnlocksThemAtItsEnd) {
         ControlId::btnBrowseForTempFolder, ControlId::txtImageDrive, ControlId::btnBrowseForImageDrive,
         ControlId::txtSimpleBurner, ControlId::btnBrowseForSimpleBurner, ControlId::cboCompression,
         ControlId::txtPause,       ControlId::chkErase,           ControlId::btnQuit,
-        ControlId::btnReadme,
+        ControlId::btnReadme,      ControlId::chkSendTo,
     };
     const auto expectLocked = [&](bool duringJob) {
-        for (auto id = ControlId::SSTab1; id <= ControlId::lblSummary;
+        for (auto id = ControlId::SSTab1; id <= ControlId::chkSendTo;
              id = static_cast<ControlId>(static_cast<int>(id) + 1)) {
             try {
                 EXPECT_EQ(session.controls.ControlFor(id).Enabled(), !(duringJob && locked.contains(id)))

@@ -1,5 +1,6 @@
 // The delivery zip beside bin/: it holds Velutreck.exe, Empty.nrg and Velutreck.html and nothing
-// else, and the program unpacked from it into a folder of its own starts and closes.
+// else, and the program unpacked from it into a folder of its own starts and closes. Its name and
+// the program file's properties give the version as the window shows it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "base/product.h"
+#include "base/version_number.h"
 #include "platform/win32/wide_text.h"
 #include "rehearsal/operator/key_capture_window.h"
 #include "rehearsal/operator/velutreck_process.h"
@@ -21,16 +23,9 @@ namespace {
 using windowtest::BinFolder;
 using windowtest::Eventually;
 
-std::string TwoDigits(int value) {
-    std::string digits(value < 10 ? 1 : 0, '0');
-    return digits += std::to_string(value);
-}
+const std::string Version = VersionNumber(VersionMajor, VersionMinor, VersionRevision);
 
-std::wstring ZipPath() {
-    const std::string version =
-        std::to_string(VersionMajor) + "." + TwoDigits(VersionMinor) + "." + TwoDigits(VersionRevision);
-    return BinFolder() + L"\\..\\Velutreck-" + Widen(version) + L"-win64.zip";
-}
+std::wstring ZipPath() { return BinFolder() + L"\\..\\Velutreck-" + Widen(Version) + L"-win64.zip"; }
 
 std::uint32_t Little(const std::string& bytes, std::size_t at, int size) {
     std::uint32_t value = 0;
@@ -116,6 +111,26 @@ TEST(PackageTest, TheZipHoldsTheProgramWithItsEmptyImageAndHelpPageAndTheProgram
         [&] { return (window = windowtest::VisibleWindowOf(started.dwProcessId, L"Velutreck.frmMain")) != nullptr; }));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(started.hProcess, 10000), WAIT_OBJECT_0);
+}
+
+// What Explorer shows under the file's Properties, Details.
+TEST(PackageTest, TheProgramFilesPropertiesGiveTheVersionAsTheWindowShowsIt) {
+    const std::wstring program = BinFolder() + L"\\Velutreck.exe";
+    std::vector<char> record(GetFileVersionInfoSizeW(program.c_str(), nullptr));
+    ASSERT_FALSE(record.empty());
+    ASSERT_TRUE(GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+    for (const wchar_t* name : {L"FileVersion", L"ProductVersion"}) {
+        wchar_t* text = nullptr;
+        UINT length = 0;
+        const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), reinterpret_cast<void**>(&text), &length));
+        EXPECT_EQ(Narrow(text), Version) << Narrow(name);
+    }
+    VS_FIXEDFILEINFO* numbers = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&numbers), &size));
+    EXPECT_EQ(numbers->dwFileVersionMS, static_cast<DWORD>(MAKELONG(VersionMinor, VersionMajor)));
+    EXPECT_EQ(numbers->dwFileVersionLS, static_cast<DWORD>(MAKELONG(VersionRevision, 0)));
 }
 
 }  // namespace

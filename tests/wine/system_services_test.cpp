@@ -58,9 +58,16 @@ TEST(RegistrySettings, StringsRoundTripAsRegSzValuesAndWhatIsMissingOrNoStringRe
 TEST(ProgramLocation, IsTheFolderOfTheRunningProgramWithABackslashOnlyAtADriveRoot) {
     EXPECT_TRUE(Win32FileSystem().FileExists(ProgramFolder() + "\\key_capture.exe"));
     EXPECT_NE(ProgramFolder().back(), '\\');
-    EXPECT_EQ(FolderOfFile("C:\\Program Files\\Velutreck\\Velutreck.exe"), "C:\\Program Files\\Velutreck");
-    EXPECT_EQ(FolderOfFile("C:\\Velutreck.exe"), "C:\\");
-    EXPECT_EQ(FolderOfFile("\\\\server\\share\\Velutreck.exe"), "\\\\server\\share");
+    EXPECT_EQ(ProgramFile(), ProgramFolder() + "\\wine_tests.exe");
+}
+
+// 64-bit Windows keeps the 32-bit programs apart; the Send to folder is the user's own.
+TEST(KnownFolders, NameBothProgramFilesWindowsAndSendTo) {
+    const Win32FileSystem files;
+    EXPECT_TRUE(files.KnownFolderPath(KnownFolder::ProgramFiles).ends_with("\\Program Files"));
+    EXPECT_TRUE(files.KnownFolderPath(KnownFolder::ProgramFilesX86).ends_with("\\Program Files (x86)"));
+    EXPECT_TRUE(files.FolderExists(files.KnownFolderPath(KnownFolder::Windows) + "\\System32"));
+    EXPECT_TRUE(files.KnownFolderPath(KnownFolder::SendTo).ends_with("\\SendTo"));
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
 // Velutreck.exe itself under Wine: what its real controls show on a fresh registry, the refused
-// second copy, the settings written to the registry at Start and read at the next start, and the
-// keyboard (Enter, access keys, Esc) and the track list's context menu.
+// second copy, the settings written to the registry at Start and read at the next start, the
+// keyboard (Enter, access keys, Esc), the track list's context menu and the Send to box.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "base/windows_paths.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_shortcuts.h"
 #include "rehearsal/operator/velutreck_process.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 namespace velutreck::windowtest {
 namespace {
@@ -81,7 +86,14 @@ TEST_F(VelutreckWindow, AFreshStartShowsTheDefaultsRefusesASecondCopyAndKeepsIts
     EXPECT_FALSE(IsWindowEnabled(Control(window, ControlId::chkNameTracks)));
 }
 
-TEST_F(VelutreckWindow, TheContextMenuActsOnTheEntrySelectedBeforeTheRightClickAccessKeysFocusTheirInputsAndEscQuits) {
+// The shortcut Explorer's Send to menu lists, in this prefix's Send to folder.
+std::string SendToShortcut() {
+    return Win32FileSystem().KnownFolderPath(KnownFolder::SendTo) + "\\Velutreck.lnk";
+}
+
+TEST_F(VelutreckWindow, TheContextMenuActsOnTheEntrySelectedBeforeTheRightClickAccessKeysWorkTheSettingsAndEscQuits) {
+    const std::string shortcut = SendToShortcut();
+    DeleteFileW(Widen(shortcut).c_str());
     const VelutreckProcess velutreck;
     const HWND window = velutreck.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
@@ -116,6 +128,21 @@ TEST_F(VelutreckWindow, TheContextMenuActsOnTheEntrySelectedBeforeTheRightClickA
     // The arrow keys in the pause box work its up-down control.
     Press(VK_UP);
     EXPECT_TRUE(Eventually([&] { return TextOf(Control(window, ControlId::txtPause)) == "31"; }));
+
+    // Alt+X clicks the Send to box: the shortcut appears, leading to this Velutreck.exe, and goes.
+    const HWND sendTo = Control(window, ControlId::chkSendTo);
+    EXPECT_FALSE(Checked(sendTo));
+    PressWithAlt('X');
+    EXPECT_TRUE(Eventually([&] { return Checked(sendTo) && Win32FileSystem().FileExists(shortcut); }));
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const std::optional<std::string> target = Win32Shortcuts().Target(shortcut);
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    ASSERT_TRUE(target.has_value());
+    EXPECT_TRUE(SamePath(*target, Narrow(BinFolder()) + "\\Velutreck.exe")) << *target;
+    PressWithAlt('X');
+    EXPECT_TRUE(Eventually([&] { return !Checked(sendTo) && !Win32FileSystem().FileExists(shortcut); }));
 
     Press(VK_ESCAPE);
     EXPECT_TRUE(velutreck.WaitForExit(10000)) << "Esc did not quit";

@@ -1,4 +1,4 @@
-// Velutreck.exe: one thread, one window. OLE for the shell's folder browser, the common controls,
+// Velutreck.exe: one thread, one window. OLE for the shell's folder browser and shortcuts, the common controls,
 // the services of the system, the window, start-up with the items of the command line (files,
 // folders and playlists, as "Send to" and a drop onto the program pass them), and the message loop, in which the dialog
 // manager handles Tab, Enter, Esc and the access keys.
@@ -21,6 +21,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_media_lengths.h"
+#include "platform/win32/win32_shortcuts.h"
 #include "platform/win32/win32_wall_clock.h"
 
 namespace {
@@ -64,9 +65,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         Win32FileSystem files;
         RegistrySettingsStore settings;
         MutexInstanceCheck instanceCheck;
+        Win32Shortcuts shortcuts;
         Win32WallClock clock;
         Win32MediaLengths lengths;
-        MainWindow window(instance, {desktop, files, settings, instanceCheck, clock, lengths, ProgramFolder(), LogFolder()});
+        MainWindow window(instance, {desktop, files, settings, instanceCheck, shortcuts, clock, lengths, ProgramFile(),
+                                     ProgramFolder(), LogFolder()});
         if (window.Load(CommandLineItems())) {
             window.Show();
         }

@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
+#include "platform/shortcuts.h"
 #include "platform/wall_clock.h"
 #include "platform/win32/win32_media_lengths.h"
 #include "platform/win32/windows_api.h"
@@ -27,8 +28,10 @@ struct SystemServices {
     FileSystem& files;
     SettingsStore& settings;
     InstanceCheck& instanceCheck;
+    Shortcuts& shortcuts;
     const WallClock& clock;
     Win32MediaLengths& lengths;
+    std::string programFile;
     std::string programFolder;
     std::string logFolder;
 };

@@ -153,6 +153,7 @@ void MainWindow::OnCommand(int id, int code) {
     case ControlId::btnReadme: return gate.Run([&] { frm.btnReadme_Click(); });
     case ControlId::chkErase: return gate.Run([&] { frm.chkErase_Click(); });
     case ControlId::chkNameTracks: return gate.Run([&] { frm.chkNameTracks_Click(); });
+    case ControlId::chkSendTo: return gate.Run([&] { frm.chkSendTo_Click(); });
     case ControlId::btnAdd: return listCommand(TrackListCommand::Add);
     case ControlId::btnInsertBreak: return listCommand(TrackListCommand::InsertBreak);
     case ControlId::btnRemove: return listCommand(TrackListCommand::Remove);

@@ -17,7 +17,7 @@ struct WindowControls {
     WindowControls(const WindowControls&) = delete;
     WindowControls& operator=(const WindowControls&) = delete;
 
-    Win32CheckBox chkAutoBreak, chkErase, chkNameTracks, chkOnlyAlpha;
+    Win32CheckBox chkAutoBreak, chkErase, chkNameTracks, chkOnlyAlpha, chkSendTo;
     Win32TextBox txtDiscName, txtAudioProject, txtTempFolder, txtImageDrive, txtSimpleBurner, txtPause;
     Win32ListBox lstAudioFiles;
     Win32ComboBox cboCompression;

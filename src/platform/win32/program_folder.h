@@ -4,7 +4,12 @@
 
 #include <string>
 
+#include "base/windows_paths.h"
+
 namespace velutreck {
+
+// The running program file's full path.
+std::string ProgramFile();
 
 // The program file's folder, without a trailing backslash except at a drive root ("C:\").
 std::string ProgramFolder();
@@ -12,8 +17,5 @@ std::string ProgramFolder();
 // Velutreck's folder in the user's local application data (%LOCALAPPDATA%\Velutreck), where the
 // job log is kept; empty when Windows does not say where that is.
 std::string LogFolder();
-
-// The folder part of a full file path, by the same rule.
-std::string FolderOfFile(const std::string& filePath);
 
 }  // namespace velutreck

@@ -27,8 +27,13 @@ MessageBoxAnswer Win32MessageBoxes::Show(const std::string& text, MessageBoxStyl
     const ModalState::Scope open(modal_);
     const int answer = MessageBoxW(LiveOwner(owner_), Widen(text).c_str(), Widen(title).c_str(),
                                    static_cast<UINT>(style));
-    // A box that could not be shown (0) was never answered: it must not start a job.
-    return answer == IDOK ? MessageBoxAnswer::Ok : MessageBoxAnswer::Cancel;
+    // A box that could not be shown (0) was never answered: it must not start a job nor say yes.
+    switch (answer) {
+    case IDOK: return MessageBoxAnswer::Ok;
+    case IDYES: return MessageBoxAnswer::Yes;
+    case IDNO: return MessageBoxAnswer::No;
+    default: return MessageBoxAnswer::Cancel;
+    }
 }
 
 DialogOutcome Win32CommonDialog::ShowOpen(CommonDialogState& state) {

@@ -4,9 +4,11 @@
 #include <memory>
 
 #include "base/failure.h"
+#include "platform/win32/known_folder.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
+#include <knownfolders.h>
 #include <shlobj.h>
 
 namespace velutreck {
@@ -134,6 +136,16 @@ std::string Win32FileSystem::FullPath(const std::string& path) const {
     const DWORD length = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
     full.resize(length < needed ? length : 0);
     return full.empty() ? path : Narrow(full);
+}
+
+std::string Win32FileSystem::KnownFolderPath(KnownFolder folder) const {
+    switch (folder) {
+    case KnownFolder::ProgramFiles: return velutreck::KnownFolderPath(FOLDERID_ProgramFiles);
+    case KnownFolder::ProgramFilesX86: return velutreck::KnownFolderPath(FOLDERID_ProgramFilesX86);
+    case KnownFolder::Windows: return velutreck::KnownFolderPath(FOLDERID_Windows);
+    case KnownFolder::SendTo: return velutreck::KnownFolderPath(FOLDERID_SendTo);
+    }
+    return {};
 }
 
 std::string Win32FileSystem::AnsiToUtf8(std::string_view text) const {

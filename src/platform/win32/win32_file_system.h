@@ -18,6 +18,9 @@ public:
     // Folders that are reparse points (junctions, links) are left out, so that a walk cannot loop.
     FolderListing ListFolder(const std::string& path) const override;
     std::string FullPath(const std::string& path) const override;
+    // 64-bit Windows keeps 32-bit programs apart in "Program Files (x86)"; 32-bit Windows names
+    // one folder for both.
+    std::string KnownFolderPath(KnownFolder folder) const override;
     std::string AnsiToUtf8(std::string_view text) const override;
 };
 

@@ -51,6 +51,17 @@ TEST(FormLoad, StoredChoicesApplyAndTheNamingRuleFollowsThem) {
     EXPECT_EQ(session.controls.chkOnlyAlpha.Value(), 1);
 }
 
+// Only a program missing from Program Files is taken from Program Files (x86), and only from there.
+TEST(FormLoad, ProgramPathsThatExistOrAreMissingUnderBothProgramFilesAreShownAsStored) {
+    SimSession session;
+    session.desktop->Files().AddFile("C:\\Program Files (x86)\\ahead\\ImageDrive\\ImageDrive.exe", "older copy");
+    session.desktop->Files().AddFile("C:\\Program Files (x86)\\Sony\\Other\\NetMDSB.exe", "program");
+    session.settings.WriteSetting("Velutreck", "Settings", "SimpleBurner", "C:\\Program Files\\Sony\\NetMDSB.exe");
+    session.Load();
+    EXPECT_EQ(session.controls.txtImageDrive.Text(), standard_desktop::ImageDrivePath);
+    EXPECT_EQ(session.controls.txtSimpleBurner.Text(), "C:\\Program Files\\Sony\\NetMDSB.exe");
+}
+
 TEST(FormLoad, ASecondCopyIsRefusedBeforeItShowsAndSavesNothing) {
     SimSession session;
     session.instanceCheck.anotherInstance = true;

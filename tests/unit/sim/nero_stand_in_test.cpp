@@ -59,6 +59,7 @@ TEST_F(NeroStandInTest, AMissingFileIsNotAddedAndKeysNoWindowExpectsAreNotedAsSt
 
 // Closing a changed compilation asks first, as Nero does: only No ends it without saving.
 TEST_F(NeroStandInTest, AnImageThatCannotBeWrittenEndsInAFailureReportAndClosingAsksAboutTheChanges) {
+    desktop->Files().SetWritesRefused("C:\\Temp", true);
     TypeInto(NeroMainTitle, "%el");
     desktop->InjectKeys(Keys("C:\\Music\\A.mp3~"), true);
     TypeInto(NeroMainTitle, "%fw%w");
