@@ -16,8 +16,8 @@ struct Binding {
 };
 
 // One binding for each row of SettingRows, in the same order.
-std::array<Binding, SettingRows.size()> Bindings(const SettingsControls& controls, HiddenValues& hidden) {
-    return {{
+auto Bindings(const SettingsControls& controls, HiddenValues& hidden) {
+    const auto bindings = std::to_array<Binding>({
         {.text = &controls.txtAudioProject},
         {.text = &controls.txtTempFolder},
         {.text = &controls.txtImageDrive},
@@ -30,7 +30,10 @@ std::array<Binding, SettingRows.size()> Bindings(const SettingsControls& control
         {.number = &hidden.lengthOfNames},
         {.number = &hidden.generalShortPause},
         {.number = &hidden.generalLongPause},
-    }};
+    });
+    // A row without a binding would have no value to load or save.
+    static_assert(std::tuple_size_v<decltype(bindings)> == SettingRows.size());
+    return bindings;
 }
 
 std::string StoredValue(const Binding& binding) {
