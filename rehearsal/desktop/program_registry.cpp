@@ -28,20 +28,41 @@ void ProgramRegistry::Associate(const std::string& extension, const std::string&
     associations_[FoldCase(extension)] = programPath;
 }
 
-std::optional<ProgramLaunch> ProgramRegistry::FromCommandLine(const std::string& commandLine) const {
-    const Program* best = nullptr;
-    for (const auto& [key, program] : programs_) {
-        const std::size_t length = program.path.size();
-        const bool ends = commandLine.size() == length || (commandLine.size() > length && commandLine[length] == ' ');
-        if (ends && StartsWithIgnoringCase(commandLine, program.path) && (!best || length > best->path.size())) {
-            best = &program;
+std::optional<ProgramLaunch> ProgramRegistry::FromCommandLine(const std::string& commandLine,
+                                                              const FileSystem& files) const {
+    // The text after the space that ends the program.
+    const auto argumentsAfter = [&](std::size_t end) {
+        return end + 1 < commandLine.size() ? commandLine.substr(end + 1) : std::string();
+    };
+    if (commandLine.starts_with('"')) {
+        const std::size_t close = commandLine.find('"', 1);
+        const std::optional<ProgramLaunch> program = Exactly(commandLine.substr(1, close - 1));
+        if (!program || close == std::string::npos) {
+            return std::nullopt;
+        }
+        return ProgramLaunch{program->program, argumentsAfter(close + 1)};
+    }
+    for (std::size_t end = commandLine.find(' ');; end = commandLine.find(' ', end + 1)) {
+        std::string candidate = commandLine.substr(0, end);
+        if (ExtensionOf(candidate).empty()) {
+            candidate += ".exe";
+        }
+        const std::optional<ProgramLaunch> program = Exactly(candidate);
+        if (program && files.FileExists(program->program)) {
+            return ProgramLaunch{program->program, end == std::string::npos ? std::string() : argumentsAfter(end)};
+        }
+        if (end == std::string::npos) {
+            return std::nullopt;
         }
     }
-    if (!best) {
+}
+
+std::optional<ProgramLaunch> ProgramRegistry::Exactly(const std::string& path) const {
+    const auto program = programs_.find(FoldCase(path));
+    if (program == programs_.end()) {
         return std::nullopt;
     }
-    const std::size_t length = best->path.size();
-    return ProgramLaunch{best->path, commandLine.size() > length ? commandLine.substr(length + 1) : std::string()};
+    return ProgramLaunch{program->second.path, ""};
 }
 
 std::optional<ProgramLaunch> ProgramRegistry::FromShellOpen(const std::string& file, const std::string& parameters,

@@ -22,10 +22,13 @@ public:
     // extension with its dot, e.g. ".nra"
     void Associate(const std::string& extension, const std::string& programPath);
 
-    // A command line as typed, unquoted: the installed program whose path begins the line and is
-    // followed by its end or a space (the longest, should several); the text after that space is
-    // the argument text.
-    std::optional<ProgramLaunch> FromCommandLine(const std::string& commandLine) const;
+    // A command line read as Windows reads it: a quoted program path up to its closing quote;
+    // otherwise each text before a space in turn, shortest first, with ".exe" added when it has no
+    // extension, until one is an installed program whose file exists ("C:\Program Files\A B.exe"
+    // starts C:\Program.exe when there is one). The text after the program is the argument text.
+    std::optional<ProgramLaunch> FromCommandLine(const std::string& commandLine, const FileSystem& files) const;
+    // The installed program at exactly that path, without arguments.
+    std::optional<ProgramLaunch> Exactly(const std::string& path) const;
     // The shell's "open": a program is started with the parameters; an existing document of an
     // associated type starts its program with the document's path.
     std::optional<ProgramLaunch> FromShellOpen(const std::string& file, const std::string& parameters,

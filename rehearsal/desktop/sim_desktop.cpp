@@ -31,48 +31,18 @@ void SimDesktop::PostMessage(WindowHandle window, std::uint32_t message, std::ui
     Note("PostMessage(" + std::to_string(window) + ", " + MessageName(message) + ", " + Hex(wParam, 4) + ", " +
          Hex(lParam, lParam > 0xFFFF ? 8 : 4) + ")");
     if (window != 0 && windows_.Exists(window)) {
-        QueuedInput input;
-        input.window = window;
-        input.message = message;
-        input.wParam = wParam;
-        input.lParam = lParam;
-        queue_.push_back(std::move(input));
+        RefuseIfElevated("PostMessage", window);
+        QueueMessage(window, message, wParam, lParam);
     }
 }
 
-void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
-    const std::string call = std::string(waited ? "Type(" : "Send(") + Quoted(keys.notation) + ")";
-    RefuseUnlessIntended(call, keys);
-    Note(call);
-    const std::uint64_t injection = nextInjection_++;
-    if (waited && !hung_.contains(intended_)) {
-        // Whatever was posted or sent before is handled first, as a message loop would.
-        DeliverQueuedInput();
-        DeliverKeys(TypingEvents(keys), injection);
-        return;
-    }
+void SimDesktop::QueueMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam) {
     QueuedInput input;
-    input.keys = TypingEvents(keys);
-    input.injection = injection;
+    input.window = window;
+    input.message = message;
+    input.wParam = wParam;
+    input.lParam = lParam;
     queue_.push_back(std::move(input));
-    if (waited) {
-        // The keys wait in the hung program's queue; the wait for them gives up.
-        clock_.AdvanceBy(HungInjectionWaitMs);
-        Note(call + " gave up: the program is not responding");
-        throw Failure(FailureKind::Automation, "The program does not take the keys " + Quoted(keys.notation));
-    }
-}
-
-// As the Windows desktop types them: Caps Lock off first and back on at the end if it was on.
-std::vector<KeyEvent> SimDesktop::TypingEvents(const KeySequence& keys) const {
-    const std::vector<KeyEvent> capsLockToggle = CapsLockToggleEvents(keyboard_.CapsLockOn(), keyboard_.Layout());
-    std::vector<KeyEvent> events = capsLockToggle;
-    for (const KeyStroke& stroke : keys.strokes) {
-        const std::vector<KeyEvent> strokeEvents = StrokeEvents(stroke, keyboard_.Layout());
-        events.insert(events.end(), strokeEvents.begin(), strokeEvents.end());
-    }
-    events.insert(events.end(), capsLockToggle.begin(), capsLockToggle.end());
-    return events;
 }
 
 // The classic activation: an exact title first, then a title that begins with the text, letter
@@ -113,7 +83,7 @@ void SimDesktop::ActivateWindow(const std::string& call, WindowHandle window) {
     const std::string title = Quoted(windows_.Window(window).text);
     if (hung_.contains(TaskOf(window))) {
         Note(call + " failed: not responding");
-        throw Failure(FailureKind::Automation, title + " is not responding");
+        throw Failure(FailureKind::NotResponding, title + " is not responding");
     }
     if (foregroundRefused_) {
         Note(call + " failed: the foreground was refused");
@@ -131,6 +101,9 @@ void SimDesktop::RefuseUnlessIntended(const std::string& call, const KeySequence
     if (FocusIsOwn()) {
         Note(call + " failed: " + OwnKeysRefused);
         throw Failure(FailureKind::Automation, OwnKeysRefused + ": " + Quoted(keys.notation));
+    }
+    if (windows_.Focus() == 0) {
+        AwaitForeground(call);
     }
     const WindowHandle focus = windows_.Focus();
     if (focus == 0 || TaskOf(focus) != intended_) {
@@ -152,12 +125,20 @@ void SimDesktop::SetHung(TaskId task, bool hung) {
     heldBack_.clear();
 }
 
+// A command line that names an existing file as a whole starts exactly that file; any other is read
+// the way Windows reads an unquoted one.
 TaskId SimDesktop::StartProgram(const std::string& commandLine) {
     const std::string call = "StartProgram(" + Quoted(commandLine) + ")";
-    const std::optional<ProgramLaunch> launch = programs_.FromCommandLine(commandLine);
+    const std::optional<ProgramLaunch> launch = files_.FileExists(commandLine)
+                                                    ? programs_.Exactly(commandLine)
+                                                    : programs_.FromCommandLine(commandLine, files_);
     if (!launch || !files_.FileExists(launch->program)) {
         Note(call + " failed");
         throw Failure(FailureKind::Automation, "Cannot start the program " + Quoted(commandLine));
+    }
+    if (RunsAsAdministrator(launch->program) && ownIntegrity_ == Integrity::Medium) {
+        Note(call + " failed: elevation required");
+        throw Failure(FailureKind::ElevationRequired, "The program " + Quoted(launch->program) + " requires elevation.");
     }
     const TaskId task = NewTask(launch->program);
     Note(call + " = " + std::to_string(task));

@@ -65,7 +65,17 @@ public:
     // The keyboard the keys are typed on: US with Caps Lock off unless a test says otherwise.
     void SetCapsLock(bool on) { keyboard_.SetCapsLock(on); }
     bool CapsLockOn() const { return keyboard_.CapsLockOn(); }
+    // The input language of every program; a program's own, once it has switched.
     void SetLayout(SimLayout layout) { keyboard_.SetLayout(layout); }
+    SimLayout LayoutOf(TaskId task) const { return keyboard_.LayoutOf(task); }
+    // Programs that handle an input language request themselves and keep their layout.
+    void SetLayoutSwitchRefused(bool refused) { layoutSwitchRefused_ = refused; }
+    // The Windows setting under which Shift, not Caps Lock, turns Caps Lock off.
+    void SetShiftTurnsOffCapsLock(bool on) { keyboard_.SetShiftTurnsOffCapsLock(on); }
+    // A Chinese, Japanese or Korean input method switched on in every program, or in one.
+    void SetInputMethodsOpen(bool open) { keyboard_.SetInputMethodsOpen(open); }
+    void SetInputMethodOpen(TaskId task, bool open);
+    bool InputMethodOpen(TaskId task) const { return keyboard_.InputMethodOpen(task); }
     MiniDisc& Disc() { return disc_; }
     const VirtualDrive& Drive() const { return drive_; }
     bool TaskRunning(TaskId task) const;
@@ -83,6 +93,21 @@ public:
     void SetHung(TaskId task, bool hung);
     // How long a waited injection waits for a program that takes none of its keys.
     static constexpr std::uint32_t HungInjectionWaitMs = 5000;
+    // A program busy for a while after a key typed into its window of that title (Nero taking a
+    // large file after the Enter of its add prompt): it takes no input meanwhile, as if hung.
+    void SetBusyAfterKey(const std::string& windowTitle, NamedKey key, std::uint32_t milliseconds);
+    // Whenever a program gives one of its windows the focus (a prompt opens), there is first a
+    // moment of that length with no foreground window at all, as while activation changes hands.
+    void SetForegroundGap(std::uint32_t milliseconds) { foregroundGapMs_ = milliseconds; }
+    // How long keys wait for a window to come to the front when there is none.
+    static constexpr std::uint32_t NoForegroundWaitMs = 1000;
+    // Integrity levels. Velutreck runs at Medium unless it was started as administrator. A program
+    // marked "run as administrator" cannot be started by a program at Medium (elevation required);
+    // the shell starts it at High (the user consents), and so does a program at High. Windows
+    // passes no posted message and no injected key to a program above the sender's level.
+    enum class Integrity { Medium, High };
+    void SetOwnIntegrity(Integrity level) { ownIntegrity_ = level; }
+    void MarkRunAsAdministrator(const std::string& programPath);
     // The user ends every driven program that still runs, as the checklist before a job asks.
     void EndDrivenPrograms();
     // Adds a line to the transcript at the current time.
@@ -95,6 +120,7 @@ private:
         std::unique_ptr<TaskHost> host;
         std::unique_ptr<StandIn> standIn;  // none for Velutreck and bystanders
         bool running = true;
+        Integrity integrity = Integrity::Medium;
     };
     struct QueuedInput {
         WindowHandle window = 0;  // a posted message when not 0, else keys
@@ -108,8 +134,15 @@ private:
     TaskId NewTask(const std::string& program);
     void StartStandIn(TaskId task, const ProgramLaunch& launch);
     void EndTask(TaskId task);
+    void QueueMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam);
     void DeliverQueuedInput();
-    std::vector<KeyEvent> TypingEvents(const KeySequence& keys) const;
+    // What the desktop posts and sends to a program's windows itself, as Windows numbers them.
+    static constexpr std::uint32_t InputLanguageChangeRequest = 0x0050;  // WM_INPUTLANGCHANGEREQUEST
+    static constexpr std::uint32_t ImeControl = 0x0283;                  // WM_IME_CONTROL
+    static constexpr std::uint32_t ImcSetOpenStatus = 0x0006;            // IMC_SETOPENSTATUS
+
+    std::vector<KeyEvent> TypingEvents(const KeySequence& keys, const KeyboardLayout& layout, bool inputMethodOpen) const;
+    void SwitchLayout(const std::string& call, const KeySequence& keys, WindowHandle focus, SimLayout layout);
     void DeliverKeys(const std::vector<KeyEvent>& keys, std::uint64_t injection);
     void DeliverMessage(const QueuedInput& input);
     StandIn* RunningStandIn(WindowHandle window);
@@ -118,6 +151,12 @@ private:
     void RefuseUnlessIntended(const std::string& call, const KeySequence& keys);
     bool HeldBack(const QueuedInput& input) const;
     void WriteDrive(const VirtualDrive& drive);
+    void BusyAfter(TaskId task, const std::string& windowTitle, const KeyStroke& key);
+    void AwaitBusyProgram(const std::string& call, const KeySequence& keys);
+    void AwaitForeground(const std::string& call);
+    void GiveFocusAfterGap(WindowHandle window);
+    bool RunsAsAdministrator(const std::string& program) const;
+    void RefuseIfElevated(const std::string& call, WindowHandle window);
 
     SimClock clock_;
     SimFileSystem files_;
@@ -137,8 +176,19 @@ private:
     SimTaskbarButton taskbar_{[this] { return ownWindow_ != 0 && windows_.Foreground() == ownWindow_; }};
     TaskId intended_ = 0;  // the program that keys are meant for: the one last started or activated
     bool foregroundRefused_ = false;
+    bool layoutSwitchRefused_ = false;
     std::set<TaskId> hung_;
     std::deque<QueuedInput> heldBack_;  // input for hung programs, in order
+    struct BusyKey {
+        std::string windowTitle;
+        NamedKey key = NamedKey::None;
+        std::uint32_t milliseconds = 0;
+    };
+    std::vector<BusyKey> busyKeys_;
+    std::map<TaskId, std::int64_t> busyUntil_;
+    std::uint32_t foregroundGapMs_ = 0;
+    Integrity ownIntegrity_ = Integrity::Medium;
+    std::set<std::string> runAsAdministrator_;  // folded program paths
 };
 
 }  // namespace velutreck

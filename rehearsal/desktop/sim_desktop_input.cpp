@@ -59,6 +59,21 @@ void SimDesktop::DeliverMessage(const QueuedInput& input) {
     if (!windows_.Exists(input.window)) {
         return;
     }
+    // Handed to the default window procedure, which switches the thread's layout or input method.
+    const TaskId task = TaskOf(input.window);
+    if (input.message == InputLanguageChangeRequest && layoutSwitchRefused_) {
+        Note(tasks_.at(task).program + " keeps its layout");
+        return;
+    }
+    if (input.message == InputLanguageChangeRequest) {
+        keyboard_.SetLayoutOf(task, static_cast<SimLayout>(input.lParam));
+        Note(tasks_.at(task).program + " types on the " + LayoutName(keyboard_.LayoutOf(task)) + " layout");
+        return;
+    }
+    if (input.message == ImeControl && input.wParam == ImcSetOpenStatus) {
+        SetInputMethodOpen(task, input.lParam != 0);
+        return;
+    }
     if (StandIn* standIn = RunningStandIn(input.window)) {
         standIn->OnMessage(input.window, input.message, input.wParam, input.lParam);
     }
@@ -68,23 +83,25 @@ void SimDesktop::DeliverKeys(const std::vector<KeyEvent>& events, std::uint64_t 
     LostKeys noFocus;
     LostKeys ownWindow;
     for (const KeyEvent& event : events) {
-        const std::optional<KeyStroke> played = keyboard_.Play(event);
-        if (!played) {
-            continue;
-        }
-        const KeyStroke& key = *played;
+        // The focus may move with any key, and with it the layout and input method that apply.
         const WindowHandle target = windows_.Focus();
-        if (target == 0) {
-            noFocus.Add(key);
-            continue;
-        }
-        if (windows_.Window(target).task == ownTask_) {
-            ownWindow.Add(key);
-            continue;
-        }
-        windows_.RecordKey(target, KeyText(key), IsPlainCharacter(key), injection);
-        if (StandIn* standIn = RunningStandIn(target)) {
-            standIn->OnKey(target, key);
+        for (const KeyStroke& key : keyboard_.Play(event, target == 0 ? 0 : TaskOf(target))) {
+            if (target == 0) {
+                noFocus.Add(key);
+                continue;
+            }
+            const TaskId task = TaskOf(target);
+            if (task == ownTask_) {
+                ownWindow.Add(key);
+                continue;
+            }
+            windows_.RecordKey(target, KeyText(key), IsPlainCharacter(key), injection);
+            // The key may close the window it was typed into.
+            const std::string title = windows_.Window(windows_.TopLevelOf(target)).text;
+            if (StandIn* standIn = RunningStandIn(target)) {
+                standIn->OnKey(target, key);
+            }
+            BusyAfter(task, title, key);
         }
     }
     if (!noFocus.Empty()) {

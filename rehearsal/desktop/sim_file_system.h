@@ -44,12 +44,12 @@ public:
     // synchronised folders make it seem.
     void SetDeleteIgnored(const std::string& path, bool ignored);
     bool InUse(const std::string& path) const;
-    // The playing time a media reader finds in the file; none for a file it cannot read.
-    void SetPlayingTime(const std::string& path, std::chrono::milliseconds time);
-    std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) const;
     // No file can be written directly in this folder ("access is denied").
     void SetWritesRefused(const std::string& folder, bool refused);
     void SetKnownFolder(KnownFolder folder, const std::string& path);
+    // The playing time a media reader finds in the file; none for a file it cannot read.
+    void SetPlayingTime(const std::string& path, std::chrono::milliseconds time);
+    std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) const;
     // Every file's path as it was first written, in path order.
     std::vector<std::string> FilePaths() const;
 

@@ -1,19 +1,25 @@
-// The simulated keyboard: a layout, the Caps Lock toggle and the modifiers held. It plays key
-// events back into the strokes a program receives, as Windows turns injected input into key and
-// character messages, so that a wrong choice of events shows as wrong text or a missing Alt.
+// The simulated keyboard: the layouts of the programs, the Caps Lock toggle, the modifiers held, a
+// dead key waiting for the next one and the programs' input methods. It plays key events back into
+// the strokes a program receives, as Windows turns injected input into key and character messages,
+// so that a wrong choice of events shows as wrong text or a shortcut no menu answers.
 #pragma once
 
-#include <memory>
+#include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
+#include "platform/desktop.h"
 #include "platform/key_events.h"
 
 namespace velutreck {
 
-// A US keyboard, or a Russian one: Cyrillic letters on the letter keys, digits and the space, and
-// no Latin letter at all.
-enum class SimLayout { UnitedStates, Russian };
+// US; Russian (Cyrillic letters on the letter keys, digits and the space, no Latin letter);
+// US-International (dead ' " ` ~ ^); French AZERTY (digits with Shift, "\" with AltGr, dead ^ and ¨,
+// dead ~ and ` with AltGr).
+enum class SimLayout { UnitedStates, Russian, UsInternational, French };
+
+std::string LayoutName(SimLayout layout);
 
 class SimKeyboardLayout : public KeyboardLayout {
 public:
@@ -24,40 +30,71 @@ public:
     struct Typed {
         char32_t character = 0;
         bool shiftUsed = false;  // Shift made the character rather than being held over it
+        bool dead = false;       // types nothing itself but changes the next character
     };
-    // What the key types with Shift and Caps Lock as given; none for a key of no character.
-    std::optional<Typed> Type(std::uint16_t virtualKey, bool shift, bool capsLock) const;
+    // What the key types with Shift, AltGr and Caps Lock as given; none for a key of no character.
+    std::optional<Typed> Type(std::uint16_t virtualKey, bool shift, bool altGr, bool capsLock) const;
 
 private:
     struct Key {
         std::uint16_t virtualKey = 0;
         char16_t plain = 0;
         char16_t shifted = 0;  // 0 when Shift changes nothing
-        bool letter = false;   // Caps Lock swaps its cases
+        char16_t altGr = 0;    // 0 when the key has nothing on AltGr
+        bool capsLock = false;  // Caps Lock swaps plain and shifted (the letters)
+        bool deadPlain = false;
+        bool deadShifted = false;
+        bool deadAltGr = false;
     };
     std::vector<Key> keys_;
 };
 
 class SimKeyboard {
 public:
-    SimKeyboard();
+    // The layout of every program, as when the user picks an input language.
+    void SetLayout(SimLayout layout);
+    // A program's own layout, as WM_INPUTLANGCHANGEREQUEST switches it for its thread.
+    void SetLayoutOf(TaskId task, SimLayout layout) { taskLayouts_[task] = layout; }
+    SimLayout LayoutOf(TaskId task) const;
+    static const SimKeyboardLayout& LayoutFor(SimLayout layout);
 
-    void SetLayout(SimLayout layout) { layout_ = std::make_unique<SimKeyboardLayout>(layout); }
-    const KeyboardLayout& Layout() const { return *layout_; }
     void SetCapsLock(bool on) { capsLock_ = on; }
     bool CapsLockOn() const { return capsLock_; }
+    // The Windows setting "Press the SHIFT key" to turn Caps Lock off: pressing Caps Lock again
+    // then leaves it on.
+    void SetShiftTurnsOffCapsLock(bool on) { shiftTurnsOffCapsLock_ = on; }
+    // Caps Lock once the events have reached the keyboard, which happens as they are injected.
+    bool CapsLockOnAfter(const std::vector<KeyEvent>& events) const;
 
-    // The stroke the event gives: one for the key-down of a key other than Shift, Ctrl or Alt,
-    // one for a Unicode packet (at the second half of a surrogate pair), none otherwise.
-    std::optional<KeyStroke> Play(const KeyEvent& event);
+    // An input method switched on in the program: letters typed as keys go into a composition,
+    // which Enter commits (as full-width characters) and Esc drops; Unicode packets pass it by.
+    // On in every program, as when the user's input language is Japanese; or in one program.
+    void SetInputMethodsOpen(bool open);
+    void SetInputMethodOpen(TaskId task, bool open) { inputMethods_[task] = open; }
+    bool InputMethodOpen(TaskId task) const;
+
+    // The strokes a program of the task receives for the event: for the key-down of a key other than
+    // Shift, Ctrl or Alt, for a Unicode packet (at the second half of a surrogate pair); none while a
+    // dead key or a composition waits; two when a dead key meets a character it does not combine with.
+    std::vector<KeyStroke> Play(const KeyEvent& event, TaskId task);
 
 private:
-    std::unique_ptr<SimKeyboardLayout> layout_;
+    std::vector<KeyStroke> PlayKey(const KeyEvent& event, TaskId task);
+    std::vector<KeyStroke> Compose(const KeyStroke& stroke, TaskId task);
+    bool LockAfter(bool on, const KeyEvent& event) const;
+
+    SimLayout layout_ = SimLayout::UnitedStates;
+    std::map<TaskId, SimLayout> taskLayouts_;
     bool capsLock_ = false;
+    bool shiftTurnsOffCapsLock_ = false;
     bool shift_ = false;
     bool ctrl_ = false;
     bool alt_ = false;
     char16_t highSurrogate_ = 0;
+    char32_t deadKey_ = 0;
+    bool inputMethodsOpen_ = false;
+    std::map<TaskId, bool> inputMethods_;
+    std::u32string composition_;
 };
 
 }  // namespace velutreck

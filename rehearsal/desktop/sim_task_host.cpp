@@ -26,7 +26,7 @@ std::string SimDesktop::TaskHost::TextOf(WindowHandle window) const {
 
 void SimDesktop::TaskHost::GiveFocus(WindowHandle window) {
     if (desktop_.windows_.Exists(window)) {
-        desktop_.windows_.GiveFocus(window);
+        desktop_.GiveFocusAfterGap(window);
     }
 }
 
@@ -53,6 +53,7 @@ TaskId SimDesktop::NewTask(const std::string& program) {
 void SimDesktop::StartStandIn(TaskId task, const ProgramLaunch& launch) {
     Task& started = tasks_.at(task);
     started.standIn = programs_.Factory(launch.program)();
+    started.integrity = RunsAsAdministrator(launch.program) ? Integrity::High : ownIntegrity_;
     started.standIn->Start(*started.host, launch.arguments);
 }
 

@@ -57,6 +57,11 @@ public:
     // The top-level window comes to the top and the foreground, and the focus returns to the
     // window in it that last had it.
     void Activate(WindowHandle topLevel);
+    // No window is in front and none has the focus; the z-order stays.
+    void ClearForeground() {
+        foreground_ = 0;
+        focus_ = 0;
+    }
     void RecordKey(WindowHandle window, const std::string& text, bool isText, std::uint64_t injection);
 
 private:

@@ -152,6 +152,14 @@ void frmMain::chkErase_Click() {
 
 void frmMain::chkNameTracks_Click() { chkErase_Click(); }
 
+void frmMain::chkSendTo_Click() {
+    Guarded([&] { SendToClicked(controls_.main.chkSendTo, SendTo()); });
+}
+
+SendToServices frmMain::SendTo() {
+    return {services_.files, services_.shortcuts, services_.messageBoxes, services_.programFile};
+}
+
 void frmMain::cboCompression_Click() {
     Guarded([&] { ShowSummary(); });
 }
@@ -164,14 +172,6 @@ void frmMain::ShowSummary() {
     const MainWindowControls& main = controls_.main;
     services_.lengths.Read(ListFiles(main.lstAudioFiles));
     controls_.lblSummary.SetCaption(ListSummary(main.lstAudioFiles, services_.lengths, main.cboCompression.ListIndex() == 1));
-}
-
-void frmMain::chkSendTo_Click() {
-    Guarded([&] { SendToClicked(controls_.main.chkSendTo, SendTo()); });
-}
-
-SendToServices frmMain::SendTo() {
-    return {services_.files, services_.shortcuts, services_.messageBoxes, services_.programFile};
 }
 
 void frmMain::TrackListCommand_Click(TrackListCommand command) {

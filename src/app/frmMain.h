@@ -45,9 +45,9 @@ struct FormServices {
     BubbleTips& bubbleTips;
     Shortcuts& shortcuts;
     const WallClock& clock;
+    std::string programFile;    // this Velutreck.exe, full path
     MediaLengths& lengths;
     TaskbarButton& taskbar;
-    std::string programFile;    // this Velutreck.exe, full path
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
     std::string logFolder;      // where the job log is kept
 };
@@ -69,10 +69,10 @@ public:
     void btnReadme_Click();
     void chkErase_Click();
     void chkNameTracks_Click();
+    void chkSendTo_Click();
     void cboCompression_Click();
     // Lengths of listed files have been read.
     void LengthsArrived();
-    void chkSendTo_Click();
     // The six track-list commands, from their buttons or from the context menu.
     void TrackListCommand_Click(TrackListCommand command);
     // Whether a press of this mouse button on the track list opens the context menu. The press

@@ -16,6 +16,17 @@ enum class FailureKind {
     FileSystem,   // a file that cannot be deleted, read or written
     Conversion,   // a text that does not convert to a number
     Control,      // a control that cannot be read or written
+    // A program that does not respond: it could not be activated, or keys typed into it were not
+    // taken within seconds (they wait in its queue and may still take effect).
+    NotResponding,
+    // A program that took the confirming key of a step but did not answer in time: the step counts
+    // as done (Nero has the file whose Enter it was given).
+    Unanswered,
+    // Windows keeps Velutreck from driving a program that runs at a higher integrity level (as
+    // administrator): no key or posted message reaches it. The job cannot go on.
+    ElevatedProgram,
+    // The program is marked to run as administrator, and Windows will not start it from Velutreck.
+    ElevationRequired,
 };
 
 class Failure : public std::runtime_error {

@@ -24,6 +24,7 @@ public:
     virtual std::string DiscName() const = 0;       // txtDiscName
     virtual Int16 Compression() const = 0;          // cboCompression: 0 "LP2", 1 "LP4"
     virtual Int16 GeneralShortPause() const = 0;    // hidden value, seconds
+    virtual Int16 GeneralLongPause() const = 0;     // hidden value, seconds
     virtual const std::vector<std::string>& TrackNames() const = 0;
     // The folder of Velutreck's own program file, without a trailing backslash except at a root.
     virtual std::string ProgramFolder() const = 0;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/failure.h"
 #include "drivers/modPublic.h"
 #include "drivers/temp_image.h"
 
@@ -15,7 +16,7 @@ const std::string NeroTitle = "Nero - Burning Rom";
 
 // Every activation is followed by half a second before the window gets its first keys.
 void ActivateAndSettle(const DriverContext& context, const std::string& title) {
-    context.desktop.ActivateByTitle(title);
+    ActivateTitled(context, title);
     PauseShort(context);
 }
 
@@ -32,7 +33,16 @@ void NeroAddFile(const DriverContext& context, const std::string& path) {
     PauseShort(context);
     TypeKeys(context, EscapeKeys(path));
     PauseShort(context);
-    TypeKeys(context, "~");
+    try {
+        TypeKeys(context, "~");
+    } catch (const Failure& failure) {
+        // Enter reached Nero, which is still busy taking the file (a large or network file): Nero
+        // has it, and it must not be handed over a second time.
+        if (failure.Kind() == FailureKind::NotResponding) {
+            throw Failure(FailureKind::Unanswered, failure.what());
+        }
+        throw;
+    }
     PauseShort(context);
 }
 

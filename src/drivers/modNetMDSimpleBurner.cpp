@@ -45,16 +45,20 @@ WindowHandle FindPanel(const DriverContext& context) {
 
 void SimpleBurnerStart(const DriverContext& context) {
     const TaskId task = context.desktop.StartProgram(context.window.SimpleBurner());
-    context.desktop.ActivateByTask(task);
+    ActivateTask(context, task);
 }
 
 void SimpleBurnerClickAllErase(const DriverContext& context) {
-    const WindowHandle panel = FindPanel(context);
-    PostClick(context, FindChild(context, panel, 0, std::nullopt, "All Erase"));
+    const WindowHandle button = FindChild(context, FindPanel(context), 0, std::nullopt, "All Erase");
+    // A click posted to no window reaches nothing; the erase must not count as asked for.
+    if (button == 0) {
+        throw Failure(FailureKind::Automation, "Simple Burner shows no \"All Erase\" button.");
+    }
+    PostClick(context, button);
 }
 
 void SimpleBurnerConfirmErase(const DriverContext& context) {
-    context.desktop.ActivateByTitle(MainCaption);
+    ActivateTitled(context, MainCaption);
     // Alt must stay down while Y is typed for Simple Burner to take it as "Yes".
     SendKeys(context, "%(Y)");
 }

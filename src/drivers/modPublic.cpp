@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/failure.h"
 #include "base/int16.h"
 #include "base/utf8.h"
 #include "drivers/key_notation.h"
@@ -72,6 +73,36 @@ void PauseGeneral(const DriverContext& context) {
     const int seconds = static_cast<int>(context.window.GeneralShortPause());
     const std::uint32_t milliseconds = seconds > 0 ? static_cast<std::uint32_t>(seconds) * 1000u : 0u;
     context.desktop.Pause(milliseconds);
+}
+
+namespace {
+
+constexpr std::uint32_t BusyRetryMilliseconds = 1000;
+
+template <typename Activation>
+void ActivateWhenAnswering(const DriverContext& context, Activation&& activate) {
+    const int longPause = static_cast<int>(context.window.GeneralLongPause());
+    for (int waited = 0;; ++waited) {
+        try {
+            activate();
+            return;
+        } catch (const Failure& failure) {
+            if (failure.Kind() != FailureKind::NotResponding || waited >= longPause) {
+                throw;
+            }
+        }
+        context.desktop.Pause(BusyRetryMilliseconds);
+    }
+}
+
+}  // namespace
+
+void ActivateTitled(const DriverContext& context, const std::string& title) {
+    ActivateWhenAnswering(context, [&] { context.desktop.ActivateByTitle(title); });
+}
+
+void ActivateTask(const DriverContext& context, TaskId task) {
+    ActivateWhenAnswering(context, [&] { context.desktop.ActivateByTask(task); });
 }
 
 }  // namespace velutreck

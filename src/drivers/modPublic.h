@@ -20,4 +20,9 @@ void PostDownKey(const DriverContext& context, WindowHandle window);
 void PauseShort(const DriverContext& context);     // 500 ms
 void PauseGeneral(const DriverContext& context);   // GeneralShortPause seconds
 
+// Activation that waits for a busy program: while the window's program does not respond, it is
+// tried again each second for up to GeneralLongPause seconds before the failure stands.
+void ActivateTitled(const DriverContext& context, const std::string& title);
+void ActivateTask(const DriverContext& context, TaskId task);
+
 }  // namespace velutreck

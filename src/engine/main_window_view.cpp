@@ -10,6 +10,7 @@ std::string TransferEngine::SimpleBurner() const { return controls_.txtSimpleBur
 std::string TransferEngine::DiscName() const { return controls_.txtDiscName.Text(); }
 Int16 TransferEngine::Compression() const { return controls_.cboCompression.ListIndex(); }
 Int16 TransferEngine::GeneralShortPause() const { return hidden_.generalShortPause; }
+Int16 TransferEngine::GeneralLongPause() const { return hidden_.generalLongPause; }
 std::string TransferEngine::ProgramFolder() const { return services_.programFolder; }
 WindowHandle TransferEngine::OwnerWindow() const { return controls_.form.Handle(); }
 

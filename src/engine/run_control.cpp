@@ -41,6 +41,7 @@ void TransferEngine::StartOrStop(const std::vector<SettingValue>& settings) {
         log_.Begin(description);
         jobState_ = 1;
         trackNames_.clear();
+        eraseDone_ = false;
         unchangedPolls_ = 0;
         groupPlayingTime_ = std::chrono::milliseconds(0);
         controls_.tmrMaster.SetEnabled(true);

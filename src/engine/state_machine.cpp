@@ -11,6 +11,7 @@
 #include "engine/error_ignoring.h"
 #include "engine/job_steps.h"
 #include "engine/pause_seconds.h"
+#include "engine/refused_program.h"
 #include "engine/transfer_engine.h"
 #include "tracklist/group_walk.h"
 #include "tracklist/media_limits.h"
@@ -38,7 +39,11 @@ void TransferEngine::tmrMaster_Timer() {
         return;
     }
     const Int16 before = jobState_;
-    RunState();
+    try {
+        RunState();
+    } catch (const RefusedProgram& refused) {
+        return EndRefused(refused.message);
+    }
     if (jobState_ != before) {
         StateEntered();
     }
@@ -56,18 +61,28 @@ void TransferEngine::StateEntered() {
 }
 
 template <typename Operation>
-void TransferEngine::Operate(const std::string& what, Operation&& operation) {
+bool TransferEngine::Operate(const std::string& what, Operation&& operation) {
     try {
         operation(drivers_);
         log_.Line(what + ": ok");
+        return true;
     } catch (const Failure& failure) {
+        EndIfRefused(what, failure);
         if (failure.Kind() == FailureKind::NoWindow) {
             // Simple Burner reads the disc before it shows its window: the job expects this.
             log_.Line(what + ": started; its window is not shown yet");
-            return;
+            return true;
         }
         // Ignored: the job carries on as if the operation had completed.
         log_.Line(what + ": failed, ignored: " + failure.what());
+        return false;
+    }
+}
+
+void TransferEngine::EndIfRefused(const std::string& what, const Failure& failure) {
+    if (IsRefusedProgram(failure)) {
+        log_.Line(what + ": failed: " + failure.what());
+        throw RefusedProgram{RefusedProgramMessage(what, failure)};
     }
 }
 
@@ -84,6 +99,7 @@ bool TransferEngine::Polled(const std::string& what, Poll&& poll) {
             answer = found ? "found" : "not yet";
             return found;
         } catch (const Failure& failure) {
+            EndIfRefused(what, failure);
             answer = std::string("failed, taken as found: ") + failure.what();
             throw;
         }
@@ -134,9 +150,9 @@ void TransferEngine::RunState() {
         }
         return;
     case 5:
-        return AfterWait(Wait::Pause, [&] { run("SimpleBurnerClickAllErase", SimpleBurnerClickAllErase); advance(); });
+        return AfterWait(Wait::Pause, [&] { eraseDone_ = Operate("SimpleBurnerClickAllErase", SimpleBurnerClickAllErase); advance(); });
     case 6:
-        return AfterWait(Wait::Short, [&] { run("SimpleBurnerConfirmErase", SimpleBurnerConfirmErase); advance(); });
+        return AfterWait(Wait::Short, [&] { eraseDone_ = Operate("SimpleBurnerConfirmErase", SimpleBurnerConfirmErase) && eraseDone_; advance(); });
     case 7:
         return AfterWait(Wait::Pause, [&] { run("SimpleBurnerClose", SimpleBurnerClose); advance(); });
     case 8:
@@ -192,7 +208,12 @@ void TransferEngine::RunState() {
     case 24:
         // Track names meet their rows only on a disc this job erased.
         if (ConditionMet([&] { return controls_.chkErase.Value() != 0 && controls_.chkNameTracks.Value() != 0; })) {
-            run("SimpleBurnerNameTracks (" + std::to_string(trackNames_.size()) + " names)", SimpleBurnerNameTracks);
+            if (eraseDone_) {
+                run("SimpleBurnerNameTracks (" + std::to_string(trackNames_.size()) + " names)", SimpleBurnerNameTracks);
+            } else {
+                log_.Line("SimpleBurnerNameTracks left out: the erase at the start of this job failed, so the disc "
+                          "may still hold its old tracks and the names would land on the wrong rows");
+            }
             advance();
         } else {
             jobState_ = 25;
@@ -282,12 +303,7 @@ void TransferEngine::TakeNextGroup() {
     std::size_t firstHandedOver = group.size();
     while (firstHandedOver > 0) {
         const std::size_t index = firstHandedOver - 1;
-        bool taken = false;
-        Operate("NeroAddFile " + group[index], [&](const DriverContext& context) {
-            NeroAddFile(context, group[index]);
-            taken = true;
-        });
-        if (!taken) {
+        if (!HandOver(group[index])) {
             break;
         }
         Attempt([&] { list.Remove(static_cast<long long>(index)); });
@@ -298,6 +314,25 @@ void TransferEngine::TakeNextGroup() {
     Attempt([&] {
         AppendGroupNames(trackNames_, handedOver, controls_.chkOnlyAlpha.Value() != 0, hidden_.lengthOfNames);
     });
+}
+
+// Nero has the file once its Enter was delivered, even when Nero was then too busy to answer: a
+// file kept in the list after that would be recorded twice and every later name land a row off.
+bool TransferEngine::HandOver(const std::string& path) {
+    const std::string what = "NeroAddFile " + path;
+    try {
+        NeroAddFile(drivers_, path);
+        log_.Line(what + ": ok");
+        return true;
+    } catch (const Failure& failure) {
+        EndIfRefused(what, failure);
+        if (failure.Kind() == FailureKind::Unanswered) {
+            log_.Line(what + ": taken by Nero, which did not answer in time: " + failure.what());
+            return true;
+        }
+        log_.Line(what + ": failed, ignored: " + failure.what());
+        return false;
+    }
 }
 
 void TransferEngine::FinishGroup() {
@@ -312,6 +347,17 @@ void TransferEngine::FinishGroup() {
     } else {
         jobState_ = 8;
     }
+}
+
+// As Stop does, but with the reason told: the list keeps what Nero was not given.
+void TransferEngine::EndRefused(const std::string& message) {
+    Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
+    log_.Line(message);
+    log_.End("was ended in state " + std::to_string(jobState_.Value()) + ": Windows does not let Velutreck drive the program");
+    progress_.Failed();
+    Attempt([&] { ToggleRunControls(); });
+    Attempt([&] { ShowStatus(""); });
+    Attempt([&] { ShowError(message); });
 }
 
 void TransferEngine::EndJob() {

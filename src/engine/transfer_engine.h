@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/failure.h"
 #include "base/int16.h"
 #include "drivers/driver_context.h"
 #include "engine/hidden_values.h"
@@ -65,8 +66,14 @@ private:
     void RunState();
     // Runs a driver operation in the tick's error-ignoring mode and logs what it was given and
     // how it ended.
+    // Ends the job (throws RefusedProgram) for a failure that leaves Windows not letting Velutreck
+    // drive the program. Returns whether the operation succeeded.
     template <typename Operation>
-    void Operate(const std::string& what, Operation&& operation);
+    bool Operate(const std::string& what, Operation&& operation);
+    void EndIfRefused(const std::string& what, const Failure& failure);
+    void EndRefused(const std::string& message);
+    // Hands one file to Nero; whether Nero has it.
+    bool HandOver(const std::string& path);
     // Polls only show in the log when their answer changes, and once a minute while it does not.
     template <typename Poll>
     bool Polled(const std::string& what, Poll&& poll);
@@ -95,6 +102,7 @@ private:
     std::string DiscName() const override;
     Int16 Compression() const override;
     Int16 GeneralShortPause() const override;
+    Int16 GeneralLongPause() const override;
     std::string ProgramFolder() const override;
     WindowHandle OwnerWindow() const override;
 
@@ -105,6 +113,7 @@ private:
     Int16 jobState_ = 0;
     Int16 waitTicks_ = 0;
     std::vector<std::string> trackNames_;
+    bool eraseDone_ = false;  // this job's erase was asked for and confirmed without a failure
     JobLog log_;
     int unchangedPolls_ = 0;
     std::int64_t pollStartMs_ = 0;

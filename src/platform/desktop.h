@@ -37,25 +37,31 @@ public:
                                     const std::optional<std::string>& className,
                                     const std::optional<std::string>& caption) = 0;
     // Queues the message for the window and returns at once; to handle 0 it reaches nothing.
+    // Throws an ElevatedProgram failure for a window of a program that runs as administrator
+    // while Velutreck does not, which Windows passes no message.
     virtual void PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam,
                              std::uint32_t lParam) = 0;
     // Types the keys into the window that has the keyboard focus. A waited injection returns once
     // that window has processed them. The keys are meant for the program that was last started or
     // activated: while the window in front belongs to any other program (Velutreck's own window,
     // a bystander that took the focus, no window at all) the injection throws an Automation
-    // failure and types nothing more. A program that stops taking keys ends a waited injection
-    // within a few seconds.
+    // failure and types nothing more; with no window in front at all, it first waits up to a second
+    // for one. A program that runs as administrator while Velutreck does not gets no key (an
+    // ElevatedProgram failure). A program that stops taking keys ends a waited injection within a
+    // few seconds with a NotResponding failure: the keys typed wait in its queue.
     virtual void InjectKeys(const KeySequence& keys, bool waited) = 0;
     // Exact title first, then a title that begins with it. Throws when there is none, when the
-    // program does not respond, and when the window (or one it owns) did not really come to the
+    // program does not respond (a NotResponding failure), and when the window (or one it owns) did not really come to the
     // front. Success makes its program the one that keys are meant for.
     virtual void ActivateByTitle(const std::string& title) = 0;
     // Throws a NoWindow failure while the program started under that task id has no window, and
     // as ActivateByTitle.
     virtual void ActivateByTask(TaskId task) = 0;
-    // Starts a program from the command line exactly as typed (unquoted), in a normal window with
-    // the focus, without waiting for it. Throws when it cannot be started. The started program is
-    // the one that keys are meant for from now on.
+    // Starts a program in a normal window with the focus, without waiting for it: a text that names
+    // an existing file as a whole is exactly that file, spaces and all; any other text is a command
+    // line. Throws when it cannot be started, with an ElevationRequired failure for a program
+    // marked to run as administrator. The started program is the one that keys are meant for from
+    // now on.
     virtual TaskId StartProgram(const std::string& commandLine) = 0;
     // The shell's "open" verb, show mode 1, no working directory. The result is not reported.
     virtual void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) = 0;

@@ -13,7 +13,7 @@ enum class MessageBoxStyle {
     YesNoQuestion = 36,
     OkCancelExclamation = 49,
     Information = 64,
-    OkCancelInformation = 65,
+    OkCancelInformation = 65
 };
 enum class MessageBoxAnswer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "base/failure.h"
 
@@ -101,20 +102,42 @@ std::optional<LayoutKey> LatinKey(char32_t character) {
     return std::nullopt;
 }
 
+// Accents and quote marks, which layouts put on dead keys (US-International, French, German...):
+// a dead key types nothing itself but changes the next character ("'" then "A" makes "Á").
+bool IsDeadKeyCharacter(char32_t character) {
+    constexpr std::u32string_view Accents = U"'\"`~^\u00A8\u00B4\u00B8\u00AF\u02C7\u02D8\u02D9\u02DA\u02DB\u02DD";
+    return Accents.find(character) != std::u32string_view::npos;
+}
+
+bool IsShortcut(const KeyStroke& stroke) { return stroke.key == NamedKey::None && (stroke.ctrl || stroke.alt); }
+
+std::optional<LayoutKey> LayoutKeyFor(char32_t character, const KeyboardLayout& layout) {
+    return character <= 0xFFFF ? layout.KeyFor(static_cast<char16_t>(character)) : std::nullopt;
+}
+
 // A plain Latin letter the layout lacks goes as Unicode rather than as its key: on a Cyrillic
-// layout the key of "M" types "Ь" into a text.
-std::optional<LayoutKey> KeyFor(const KeyStroke& stroke, const KeyboardLayout& layout) {
-    if (stroke.character <= 0xFFFF) {
-        if (const std::optional<LayoutKey> key = layout.KeyFor(static_cast<char16_t>(stroke.character))) {
+// layout the key of "M" types "Ь" into a text. Windows cannot tell, without disturbing the keyboard,
+// whether a shifted or AltGr key is dead, so the characters dead keys are made for go as Unicode too.
+std::optional<LayoutKey> KeyFor(const KeyStroke& stroke, const KeyboardLayout& layout, bool textAsUnicode) {
+    if (IsShortcut(stroke)) {
+        if (const std::optional<LayoutKey> key = LayoutKeyFor(stroke.character, layout)) {
             return key;
         }
+        if (LatinKey(stroke.character)) {
+            throw Failure(FailureKind::Automation, "The keyboard layout has no Latin letters for this shortcut.");
+        }
+        return std::nullopt;
     }
-    return stroke.ctrl || stroke.alt ? LatinKey(stroke.character) : std::nullopt;
+    const bool text = !stroke.shift;
+    if (IsDeadKeyCharacter(stroke.character) || (text && textAsUnicode)) {
+        return std::nullopt;
+    }
+    return LayoutKeyFor(stroke.character, layout);
 }
 
 }  // namespace
 
-std::vector<KeyEvent> StrokeEvents(const KeyStroke& stroke, const KeyboardLayout& layout) {
+std::vector<KeyEvent> StrokeEvents(const KeyStroke& stroke, const KeyboardLayout& layout, bool textAsUnicode) {
     const Held own{.shift = stroke.shift, .ctrl = stroke.ctrl, .alt = stroke.alt};
     if (stroke.key != NamedKey::None) {
         const auto code = std::find_if(NamedKeyCodes.begin(), NamedKeyCodes.end(),
@@ -124,11 +147,17 @@ std::vector<KeyEvent> StrokeEvents(const KeyStroke& stroke, const KeyboardLayout
         }
         return PressHeld(code->virtualKey, code->extended, own, layout);
     }
-    if (const std::optional<LayoutKey> key = KeyFor(stroke, layout)) {
+    if (const std::optional<LayoutKey> key = KeyFor(stroke, layout, textAsUnicode)) {
         const Held needed{.shift = own.shift || key->shift, .ctrl = own.ctrl || key->ctrl, .alt = own.alt || key->alt};
         return PressHeld(key->virtualKey, false, needed, layout);
     }
     return UnicodeEvents(stroke.character);
+}
+
+bool NeedsLatinLayout(const std::vector<KeyStroke>& strokes, const KeyboardLayout& layout) {
+    return std::any_of(strokes.begin(), strokes.end(), [&](const KeyStroke& stroke) {
+        return IsShortcut(stroke) && LatinKey(stroke.character) && !LayoutKeyFor(stroke.character, layout);
+    });
 }
 
 std::vector<KeyEvent> CapsLockToggleEvents(bool capsLockOn, const KeyboardLayout& layout) {

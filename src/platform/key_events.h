@@ -2,9 +2,9 @@
 // the way the simulated keyboard plays them. A character goes as the key the target's keyboard
 // layout types it with, so that programs that watch key-downs (menus, accelerators, dialogs) see a
 // real key. A stroke that holds Ctrl or Alt is a shortcut: when the layout has no key for its
-// ASCII letter or digit (a Cyrillic or Greek layout has no "e"), it goes as the key that letter
-// names on every layout, so that Alt+E still reaches the program's menu as Alt and a key. Any other
-// character the layout cannot type goes as a Unicode packet, which never carries a modifier.
+// ASCII letter or digit (a Cyrillic or Greek layout has no "e"), the desktop switches the program
+// to a Latin layout first. Characters of a text go as Unicode packets, which never carry a
+// modifier, when the layout cannot type them or types them with a dead key.
 // Modifiers held over a key are pressed and released with it, so that nothing of ours stays held.
 #pragma once
 
@@ -79,8 +79,16 @@ public:
     virtual std::uint16_t ScanCode(std::uint16_t virtualKey) const = 0;
 };
 
-// The events of one stroke: modifier downs, the key down and up, modifier ups.
-std::vector<KeyEvent> StrokeEvents(const KeyStroke& stroke, const KeyboardLayout& layout);
+// The events of one stroke: modifier downs, the key down and up, modifier ups. With textAsUnicode
+// every character typed without Ctrl or Alt goes as a Unicode packet: for when keys would not type
+// it exactly (Caps Lock that would not turn off, an input method that would not close).
+std::vector<KeyEvent> StrokeEvents(const KeyStroke& stroke, const KeyboardLayout& layout, bool textAsUnicode = false);
+
+// Whether a shortcut of the strokes (Ctrl or Alt held) names a Latin letter or digit that the
+// layout has no key for. Menus and dialog mnemonics match the character the program's own layout
+// makes of the key: on a Russian layout Alt and the key named E arrive as Alt+"у", which no menu
+// of Nero's answers. Such strokes need the program's layout switched to a Latin one first.
+bool NeedsLatinLayout(const std::vector<KeyStroke>& strokes, const KeyboardLayout& layout);
 
 // A press of Caps Lock when it is on, nothing when it is off. Letters typed as keys would come out
 // in the wrong case under Caps Lock: this press turns it off before a sequence and, once more,

@@ -113,7 +113,7 @@ TEST(DesktopTypingIntoAHungProgram, ActivationAndAWaitedInjectionGiveUpWithinSec
     ULONGLONG answeredAfter = 0;
     std::thread asker = windowtest::AskLater(own.Window(), WM_NULL, 1000, answeredAfter);
     const ULONGLONG waited = MillisecondsTakenBy(
-        [&] { EXPECT_EQ(KindThrownBy([&] { desktop.InjectKeys(ParseKeys("y"), true); }), FailureKind::Automation); });
+        [&] { EXPECT_EQ(KindThrownBy([&] { desktop.InjectKeys(ParseKeys("y"), true); }), FailureKind::NotResponding); });
     asker.join();
     EXPECT_GE(waited, Win32Desktop::WaitedInjectionTimeoutMs - 100);
     EXPECT_LT(waited, Win32Desktop::WaitedInjectionTimeoutMs + 2000);
@@ -125,7 +125,7 @@ TEST(DesktopTypingIntoAHungProgram, ActivationAndAWaitedInjectionGiveUpWithinSec
             desktop.ActivateByTitle(hung.Title());
             ADD_FAILURE() << "a program that does not respond was activated";
         } catch (const Failure& failure) {
-            EXPECT_EQ(failure.Kind(), FailureKind::Automation);
+            EXPECT_EQ(failure.Kind(), FailureKind::NotResponding);
             EXPECT_NE(std::string(failure.what()).find("\"Velutreck Hung Target\" is not responding"),
                       std::string::npos)
                 << failure.what();

@@ -4,6 +4,7 @@
 #include "support/thrown_failure.h"
 
 #include <filesystem>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -89,6 +90,49 @@ TEST(DesktopWindows, AProgramStartedFromAnUnquotedPathWithSpacesCanBeActivatedBy
     EXPECT_EQ(KindThrownBy([&] { desktop.ActivateByTask(task); }), FailureKind::NoWindow);
     EXPECT_EQ(KindThrownBy([&] { desktop.StartProgram(Narrow((folder / L"missing.exe").wstring())); }),
               FailureKind::Automation);
+}
+
+std::wstring ImageOf(HANDLE process) {
+    wchar_t path[MAX_PATH];
+    DWORD length = MAX_PATH;
+    return QueryFullProcessImageNameW(process, 0, path, &length) ? std::wstring(path, length) : L"";
+}
+
+// Windows reads an unquoted command line word by word: "...\Spaced Folder\key capture.exe" first
+// starts "...\Spaced.exe" when there is one. A path that names the file whole starts that file.
+TEST(DesktopWindows, APathThatNamesAFileWholeStartsThatFileNeverAProgramNamedByItsFirstWords) {
+    const std::filesystem::path folder = std::filesystem::path(TestBinFolder()) / L"Spaced Folder";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path program = folder / L"key capture.exe";
+    const std::filesystem::path spy = std::filesystem::path(TestBinFolder()) / L"Spaced.exe";
+    CopyFileW((TestBinFolder() + L"\\key_capture.exe").c_str(), program.c_str(), FALSE);
+    CopyFileW((TestBinFolder() + L"\\key_capture.exe").c_str(), spy.c_str(), FALSE);
+    // The other tests start the unquoted path and need the spy gone, whatever happens here.
+    const std::unique_ptr<const std::filesystem::path, void (*)(const std::filesystem::path*)> removeSpy(
+        &spy, [](const std::filesystem::path* path) {
+            std::error_code ignored;
+            std::filesystem::remove(*path, ignored);
+        });
+
+    // What a careless start does, under Wine as on Windows.
+    std::wstring careless = program.wstring();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION started{};
+    ASSERT_TRUE(CreateProcessW(nullptr, careless.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started));
+    CloseHandle(started.hThread);
+    {
+        const StartedProcess process(started.hProcess);
+        EXPECT_TRUE(std::filesystem::equivalent(ImageOf(started.hProcess), spy));
+    }
+
+    Win32Desktop desktop;
+    const TaskId task = desktop.StartProgram(Narrow(program.wstring()));
+    const StartedProcess process(task);
+    const HANDLE query = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, task);
+    ASSERT_NE(query, nullptr);
+    EXPECT_TRUE(std::filesystem::equivalent(ImageOf(query), program));
+    CloseHandle(query);
 }
 
 // Another program's message (WM_NULL from Windows, a second copy's hand-over) is answered in the

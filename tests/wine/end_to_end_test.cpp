@@ -9,6 +9,7 @@
 #include <set>
 
 #include "rehearsal/operator/install_stand_ins.h"
+#include "rehearsal/operator/key_capture_window.h"
 #include "rehearsal/operator/job_screenshots.h"
 #include "rehearsal/operator/job_watch.h"
 #include "rehearsal/operator/open_dialog.h"
@@ -30,16 +31,26 @@ const std::string Marker = "---Break---";
 
 std::string TestFolder() { return Narrow((std::filesystem::temp_directory_path() / L"VelutreckEndToEnd").wstring()); }
 
+// What a careless start of Simple Burner's unquoted default path would run first: a keyboard test
+// window, titled "Key Capture" when started without a title.
+const wchar_t* const CarelessStartSpy = L"C:\\Program.exe";
+
 class EndToEnd : public testing::Test {
 protected:
     EndToEnd() {
         std::filesystem::remove_all(std::filesystem::path(Widen(folder_)));
         standintest::InstallStandIns();
         windowtest::DeleteStoredSettings();
+        CopyFileW((TestBinFolder() + L"\\key_capture.exe").c_str(), CarelessStartSpy, FALSE);
     }
     ~EndToEnd() override {
         standintest::EndStandIns();
         windowtest::DeleteStoredSettings();
+        if (const HWND spy = FindKeyCapture(L"Key Capture")) {
+            PostMessageW(spy, WM_CLOSE, 0, 0);
+            windowtest::Eventually([&] { return !IsWindow(spy); });
+        }
+        DeleteFileW(CarelessStartSpy);
     }
 
     void Shoot(const std::string& step) {
@@ -118,6 +129,7 @@ TEST_F(EndToEnd, TwoBatchesChosenInTheAddDialogEndAsTwoNamedGroupsOnAnErasedDisc
     EXPECT_EQ(disc, expected) << DiscReport(disc);
 
     EXPECT_TRUE(ListEntries(window).empty());
+    EXPECT_EQ(FindKeyCapture(L"Key Capture"), nullptr) << "C:\\Program.exe was started";
     EXPECT_EQ(CaptionOf(ControlOf(window, ControlId::btnStartStop)), "&Start");
     EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(Widen(tempFolder_))));
     EXPECT_EQ(std::filesystem::file_size(std::filesystem::path(Widen(project_))), 0u) << "Nero saved the project";

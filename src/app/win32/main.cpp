@@ -20,8 +20,8 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_media_lengths.h"
 #include "platform/win32/win32_shortcuts.h"
+#include "platform/win32/win32_media_lengths.h"
 #include "platform/win32/win32_wall_clock.h"
 
 namespace {
@@ -68,7 +68,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         Win32Shortcuts shortcuts;
         Win32WallClock clock;
         Win32MediaLengths lengths;
-        MainWindow window(instance, {desktop, files, settings, instanceCheck, shortcuts, clock, lengths, ProgramFile(),
+        MainWindow window(instance, {desktop, files, settings, instanceCheck, shortcuts, clock, ProgramFile(), lengths,
                                      ProgramFolder(), LogFolder()});
         if (window.Load(CommandLineItems())) {
             window.Show();

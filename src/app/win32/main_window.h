@@ -30,8 +30,8 @@ struct SystemServices {
     InstanceCheck& instanceCheck;
     Shortcuts& shortcuts;
     const WallClock& clock;
-    Win32MediaLengths& lengths;
     std::string programFile;
+    Win32MediaLengths& lengths;
     std::string programFolder;
     std::string logFolder;
 };

@@ -48,8 +48,8 @@ struct MainWindow::Parts {
           background(children[ControlId::SSTab1]),
           frm(controls.Bind(), FormServices{services.desktop, services.files, messageBoxes, services.settings,
                                             commonDialog, folderBrowser, services.instanceCheck, bubbleTips,
-                                            services.shortcuts, services.clock, services.lengths, taskbar,
-                                            services.programFile, services.programFolder, services.logFolder}) {}
+                                            services.shortcuts, services.clock, services.programFile,
+                                            services.lengths, taskbar, services.programFolder, services.logFolder}) {}
 
     ModalState modal;
     ChildWindows children;

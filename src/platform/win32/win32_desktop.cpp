@@ -4,10 +4,12 @@
 
 #include "base/failure.h"
 #include "platform/win32/answering_wait.h"
+#include "platform/win32/integrity_level.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_desktop_activation.h"
 #include "platform/win32/win32_desktop_keys.h"
 #include "platform/win32/win32_desktop_wait.h"
+#include "platform/win32/win32_input_language.h"
 #include "platform/win32/windows_api.h"
 
 #include <shellapi.h>
@@ -39,11 +41,29 @@ const char* WrongTarget(DWORD intendedProgram) {
     return process != intendedProgram ? "another program's window has the focus" : nullptr;
 }
 
+[[noreturn]] void RefuseElevated(DWORD process, const std::string& what) {
+    throw Failure(FailureKind::ElevatedProgram, what + ": program " + std::to_string(process) +
+                                                    " runs at a higher integrity level than Velutreck.");
+}
+
 }  // namespace
+
+// While activation changes hands there may be no foreground window at all for a moment: keys wait
+// up to a second for one before they count as having nowhere to go.
+void Win32Desktop::AwaitForeground() {
+    constexpr ULONGLONG NoForegroundWaitMs = 1000;
+    const ULONGLONG until = GetTickCount64() + NoForegroundWaitMs;
+    while (GetForegroundWindow() == nullptr && GetTickCount64() < until) {
+        Pause(20);
+    }
+}
 
 // Keys meant for one program must never reach another: not Velutreck's own buttons, nor a window
 // that took the focus between two steps. Any window of the program will do (Nero's dialogs).
-void Win32Desktop::RefuseUnlessIntended(const KeySequence& keys) const {
+void Win32Desktop::RefuseUnlessIntended(const KeySequence& keys) {
+    if (GetForegroundWindow() == nullptr) {
+        AwaitForeground();
+    }
     if (const char* reason = WrongTarget(intendedProgram_)) {
         throw Failure(FailureKind::Automation, "The keys \"" + keys.notation + "\" were not typed: " + reason + ".");
     }
@@ -68,7 +88,18 @@ WindowHandle Win32Desktop::FindWindow(WindowHandle parent, WindowHandle childAft
 // messages sent to it (SendMessageTimeoutW without SMTO_BLOCK does).
 void Win32Desktop::PostMessage(WindowHandle window, std::uint32_t message, std::uint32_t wParam, std::uint32_t lParam) {
     // Posting to no window would post to this thread.
-    if (window == 0 || !PostMessageW(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam))) {
+    if (window == 0) {
+        return;
+    }
+    const DWORD process = ProcessOf(ToHwnd(window));
+    if (RunsAboveThisProcess(process)) {
+        RefuseElevated(process, "A message cannot be posted");
+    }
+    if (!PostMessageW(ToHwnd(window), message, wParam, static_cast<LPARAM>(lParam))) {
+        // User Interface Privilege Isolation refuses a post to a program above Velutreck's level.
+        if (GetLastError() == ERROR_ACCESS_DENIED) {
+            RefuseElevated(process, "Windows refused a posted message");
+        }
         return;
     }
     constexpr UINT RoundTripTimeoutMs = 1000;
@@ -83,22 +114,40 @@ void Win32Desktop::PostMessage(WindowHandle window, std::uint32_t message, std::
 void Win32Desktop::InjectKeys(const KeySequence& keys, bool waited) {
     RefuseUnlessIntended(keys);
     HWND foreground = GetForegroundWindow();
+    // SendInput reports success even when Windows drops the keys for a program above our level.
+    if (RunsAboveThisProcess(ProcessOf(foreground))) {
+        RefuseElevated(ProcessOf(foreground), "The keys \"" + keys.notation + "\" were not typed");
+    }
+    std::optional<LatinLayoutWhileTyping> latin;
+    if (foreground != nullptr && NeedsLatinLayout(keys.strokes, WindowKeyboardLayout(foreground))) {
+        latin.emplace(foreground, keys.strokes, keys.notation, *this);
+    }
     const WindowKeyboardLayout layout(foreground);
+    InputMethodClosedWhileTyping inputMethod(foreground);
+    // What was changed in the program is put back only once it has taken the keys.
     std::optional<InputWait> wait;
-    if (waited && foreground != nullptr) {
+    if ((waited || latin || inputMethod.Closed()) && foreground != nullptr) {
         wait.emplace(foreground);
     }
-    const CapsLockOffWhileTyping capsLockOff(layout, keys.notation);
+    const CapsLockOffWhileTyping capsLockOff(layout, keys.notation, *this);
+    const bool textAsUnicode = capsLockOff.StillOn() || inputMethod.StillOpen();
     for (const KeyStroke& stroke : keys.strokes) {
         RefuseUnlessIntended(keys);
-        SendBatch(StrokeEvents(stroke, layout), keys.notation);
+        SendBatch(StrokeEvents(stroke, layout, textAsUnicode), keys.notation);
     }
     // A program that takes none of the keys for a while does not respond: the operation stops
     // rather than type more into its queue.
     if (wait && !wait->Complete(WaitedInjectionTimeoutMs)) {
-        throw Failure(FailureKind::Automation,
-                      "The keys \"" + keys.notation + "\" were not taken: the program does not respond.");
+        if (waited) {
+            throw Failure(FailureKind::NotResponding,
+                          "The keys \"" + keys.notation + "\" were not taken: the program does not respond.");
+        }
+        return;
     }
+    if (latin) {
+        latin->Taken();
+    }
+    inputMethod.Taken();
 }
 
 void Win32Desktop::ActivateByTitle(const std::string& title) {
@@ -119,16 +168,28 @@ void Win32Desktop::ActivateByTask(TaskId task) {
     intendedProgram_ = task;
 }
 
+// Windows reads an unquoted command line with spaces word by word: "C:\Program Files\Sony\..."
+// would first start C:\Program.exe, then C:\Program Files\Sony\Net.exe... A text that names an
+// existing file as a whole is started as exactly that file; any other is the command line it is.
 TaskId Win32Desktop::StartProgram(const std::string& commandLine) {
+    const std::wstring wide = Widen(commandLine);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    const bool wholeFile = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     // CreateProcessW may write into the command line, so it gets a copy of its own.
-    std::wstring writable = Widen(commandLine);
+    std::wstring writable = wholeFile ? L"\"" + wide + L"\"" : wide;
     writable.push_back(L'\0');
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
+    if (!CreateProcessW(wholeFile ? wide.c_str() : nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &started)) {
+        // A program marked "run as administrator" needs a consent that CreateProcess cannot ask for.
+        constexpr DWORD ElevationRequired = 740;  // ERROR_ELEVATION_REQUIRED, which MinGW's headers lack
+        if (GetLastError() == ElevationRequired) {
+            throw Failure(FailureKind::ElevationRequired, "The program \"" + commandLine + "\" requires elevation.");
+        }
         throw Failure(FailureKind::Automation, "The program \"" + commandLine + "\" cannot be started.");
     }
     CloseHandle(started.hThread);

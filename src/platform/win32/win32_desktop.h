@@ -23,7 +23,8 @@ public:
     void KeepAwake(bool awake) override;
 
 private:
-    void RefuseUnlessIntended(const KeySequence& keys) const;
+    void RefuseUnlessIntended(const KeySequence& keys);
+    void AwaitForeground();
 
     // The process that keys are meant for: the one last activated or started; 0 before either.
     std::uint32_t intendedProgram_ = 0;

@@ -161,7 +161,7 @@ void BringToForeground(HWND window) {
         WindowGone();
     }
     if (IsHungAppWindow(window)) {
-        throw Failure(FailureKind::Automation, "The window " + Quoted(window) + " is not responding.");
+        throw Failure(FailureKind::NotResponding, "The window " + Quoted(window) + " is not responding.");
     }
     if (IsIconic(window)) {
         Restore(window);

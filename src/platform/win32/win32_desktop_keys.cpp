@@ -14,6 +14,9 @@ UINT Send(const std::vector<KeyEvent>& events) {
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// The lowest bit of the key state is the toggle of a lock key.
+bool CapsLockOn() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
+
 }  // namespace
 
 WindowKeyboardLayout::WindowKeyboardLayout(HWND window)
@@ -26,6 +29,11 @@ std::optional<LayoutKey> WindowKeyboardLayout::KeyFor(char16_t character) const 
     const BYTE virtualKey = LOBYTE(key);
     const BYTE shiftState = HIBYTE(key);
     if (virtualKey == 0xFF || (shiftState & ~7) != 0) {
+        return std::nullopt;
+    }
+    // MapVirtualKeyExW sets the top bit for a key that is dead without Shift: what it types depends
+    // on the next key.
+    if (shiftState == 0 && (MapVirtualKeyExW(virtualKey, MAPVK_VK_TO_CHAR, layout_) & 0x80000000u) != 0) {
         return std::nullopt;
     }
     return LayoutKey{.virtualKey = virtualKey,
@@ -61,12 +69,31 @@ void SendBatch(const std::vector<KeyEvent>& batch, const std::string& notation) 
     throw Failure(FailureKind::Automation, "The keys \"" + notation + "\" could not be typed.");
 }
 
-CapsLockOffWhileTyping::CapsLockOffWhileTyping(const KeyboardLayout& layout, const std::string& notation)
-    : toggle_(CapsLockToggleEvents((GetKeyState(VK_CAPITAL) & 1) != 0, layout)) {
-    SendBatch(toggle_, notation);
+CapsLockOffWhileTyping::CapsLockOffWhileTyping(const KeyboardLayout& layout, const std::string& notation,
+                                               Desktop& desktop)
+    : desktop_(desktop), press_(CapsLockToggleEvents(true, layout)), wasOn_(CapsLockOn()) {
+    if (!wasOn_) {
+        return;
+    }
+    SendBatch(press_, notation);
+    // The lock changes as the system takes the press, a moment after SendInput; while this thread
+    // shares the target's input state, once the target has read it.
+    for (int check = 0; check < 20 && !turnedOff_; ++check) {
+        desktop_.Pause(10);
+        turnedOff_ = !CapsLockOn();
+    }
 }
 
 // Nothing can be done about a restore that Windows refuses.
-CapsLockOffWhileTyping::~CapsLockOffWhileTyping() { Send(toggle_); }
+CapsLockOffWhileTyping::~CapsLockOffWhileTyping() {
+    if (turnedOff_) {
+        Send(press_);
+    } else if (wasOn_) {
+        desktop_.Pause(50);
+        if (!CapsLockOn()) {
+            Send(press_);
+        }
+    }
+}
 
 }  // namespace velutreck

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/desktop.h"
 #include "platform/key_events.h"
 #include "platform/win32/windows_api.h"
 
@@ -15,6 +16,7 @@ namespace velutreck {
 class WindowKeyboardLayout : public KeyboardLayout {
 public:
     explicit WindowKeyboardLayout(HWND window);
+    explicit WindowKeyboardLayout(HKL layout) : layout_(layout) {}
     std::optional<LayoutKey> KeyFor(char16_t character) const override;
     std::uint16_t ScanCode(std::uint16_t virtualKey) const override;
 
@@ -28,17 +30,24 @@ std::vector<INPUT> ToInputs(const std::vector<KeyEvent>& events);
 // and throws an Automation failure naming the notation.
 void SendBatch(const std::vector<KeyEvent>& batch, const std::string& notation);
 
-// Caps Lock is off while a sequence is typed and on again afterwards if it was on, however the
-// typing ends.
+// Caps Lock is off while a sequence is typed and as it was afterwards, however the typing ends.
+// With the Windows setting under which only Shift turns it off, pressing Caps Lock leaves it on:
+// then it stays on, the text goes as Unicode, which Caps Lock does not touch, and it is pressed at
+// the end only if a Shift of the keys turned it off.
 class CapsLockOffWhileTyping {
 public:
-    CapsLockOffWhileTyping(const KeyboardLayout& layout, const std::string& notation);
+    CapsLockOffWhileTyping(const KeyboardLayout& layout, const std::string& notation, Desktop& desktop);
     CapsLockOffWhileTyping(const CapsLockOffWhileTyping&) = delete;
     CapsLockOffWhileTyping& operator=(const CapsLockOffWhileTyping&) = delete;
     ~CapsLockOffWhileTyping();
 
+    bool StillOn() const { return wasOn_ && !turnedOff_; }
+
 private:
-    std::vector<KeyEvent> toggle_;
+    Desktop& desktop_;
+    std::vector<KeyEvent> press_;
+    bool wasOn_;
+    bool turnedOff_ = false;
 };
 
 }  // namespace velutreck

@@ -18,6 +18,7 @@ public:
     std::string discName;
     Int16 compression = 0;
     Int16 generalShortPause = 3;
+    Int16 generalLongPause = 30;
     std::vector<std::string> trackNames;
     std::string programFolder = "C:\\Program Files\\Velutreck";
     WindowHandle owner = 77;
@@ -29,6 +30,7 @@ public:
     std::string DiscName() const override { return discName; }
     Int16 Compression() const override { return compression; }
     Int16 GeneralShortPause() const override { return generalShortPause; }
+    Int16 GeneralLongPause() const override { return generalLongPause; }
     const std::vector<std::string>& TrackNames() const override { return trackNames; }
     std::string ProgramFolder() const override { return programFolder; }
     WindowHandle OwnerWindow() const override { return owner; }

@@ -1,4 +1,4 @@
-// The events a stroke becomes on a US keyboard and on a Russian one, which has no Latin letter.
+// The events a stroke becomes on US, Russian (no Latin letter), US-International and French layouts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/failure.h"
 #include "drivers/key_notation.h"
 #include "platform/key_events.h"
 #include "rehearsal/desktop/sim_keyboard.h"
@@ -38,17 +39,17 @@ Seq Describe(const std::vector<KeyEvent>& events) {
     return described;
 }
 
-Seq Events(SimLayout kind, const std::string& notation) {
+Seq Events(SimLayout kind, const std::string& notation, bool textAsUnicode = false) {
     const SimKeyboardLayout layout(kind);
     Seq events;
     for (const KeyStroke& stroke : ParseKeys(notation).strokes) {
-        const Seq described = Describe(StrokeEvents(stroke, layout));
+        const Seq described = Describe(StrokeEvents(stroke, layout, textAsUnicode));
         events.insert(events.end(), described.begin(), described.end());
     }
     return events;
 }
 
-TEST(StrokeEvents, CharactersGoAsLayoutKeysShortcutsAsTheirLatinKeyAndEverythingElseAsUnicodeWithoutModifiers) {
+TEST(StrokeEvents, CharactersGoAsLayoutKeysWhereTheyAreNotDeadAndEverythingElseAsUnicodeWithoutModifiers) {
     const SimLayout us = SimLayout::UnitedStates;
     const SimLayout russian = SimLayout::Russian;
     const struct {
@@ -68,9 +69,6 @@ TEST(StrokeEvents, CharactersGoAsLayoutKeysShortcutsAsTheirLatinKeyAndEverything
         {us, "{esc}%{F4}", {"27 down", "27 up", "Alt down", "115 down", "115 up", "Alt up"}},
         // Simple Burner's track list: to the first row, edit it, on to the next row.
         {us, "{HOME}{F2}{DOWN}~", {"36 down ext", "36 up ext", "113 down", "113 up", "40 down ext", "40 up ext", "13 down", "13 up"}},
-        // Nero's and Simple Burner's menu keys still reach the menu on a layout without Latin letters.
-        {russian, "%e", {"Alt down", "69 down", "69 up", "Alt up"}},
-        {russian, "%(Y)", {"Alt down", "Shift down", "89 down", "89 up", "Shift up", "Alt up"}},
         {russian, "^1", {"Ctrl down", "49 down", "49 up", "Ctrl up"}},
         // In a text, the key of "l" would type "д" there.
         {russian, "l", {"U+006C down", "U+006C up"}},
@@ -79,11 +77,41 @@ TEST(StrokeEvents, CharactersGoAsLayoutKeysShortcutsAsTheirLatinKeyAndEverything
         {russian, "7", {"55 down", "55 up"}},
         {russian, "%{(}", {"U+0028 down", "U+0028 up"}},
         {russian, "%\xD1\x91", {"U+0451 down", "U+0451 up"}},
+        // Accents and quote marks never go through a key that may be dead, on any layout.
+        {SimLayout::UsInternational, "D'A", {"Shift down", "68 down", "68 up", "Shift up", "U+0027 down", "U+0027 up",
+                                             "Shift down", "65 down", "65 up", "Shift up"}},
+        {us, "{~}\"`{^}", {"U+007E down", "U+007E up", "U+0022 down", "U+0022 up", "U+0060 down", "U+0060 up",
+                          "U+005E down", "U+005E up"}},
+        // AZERTY types the digits with Shift and the backslash with AltGr.
+        {SimLayout::French, "1\\", {"Shift down", "49 down", "49 up", "Shift up", "Ctrl down", "Alt down", "56 down",
+                                     "56 up", "Alt up", "Ctrl up"}},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(Events(row.layout, row.notation), row.events)
             << row.notation << (row.layout == us ? " on the US layout" : " on the Russian layout");
     }
+}
+
+// On a Russian layout Alt and the key named E would reach Nero as Alt+"у", which opens no menu.
+TEST(StrokeEvents, AShortcutWhoseLetterTheLayoutLacksNeedsALatinLayoutAndIsNeverTypedAsAnotherCharacter) {
+    const SimKeyboardLayout russian(SimLayout::Russian);
+    const SimKeyboardLayout french(SimLayout::French);
+    const auto needs = [](const std::string& notation, const KeyboardLayout& layout) {
+        return NeedsLatinLayout(ParseKeys(notation).strokes, layout);
+    };
+    EXPECT_TRUE(needs("%el", russian));
+    EXPECT_TRUE(needs("Mix%(Y)", russian));
+    EXPECT_FALSE(needs("l%{F4}^1%{(}", russian));
+    EXPECT_FALSE(needs("%el%(Y)", french));
+    EXPECT_THROW(StrokeEvents(ParseKeys("%e").strokes.front(), russian), Failure);
+}
+
+// When Caps Lock would not turn off or an input method would not close, text goes as Unicode,
+// and only text: shortcuts and named keys stay keys.
+TEST(StrokeEvents, TextAsUnicodeLeavesShortcutsAndNamedKeysAsKeys) {
+    EXPECT_EQ(Events(SimLayout::UnitedStates, "aB%e{ENTER}", true),
+              (Seq{"U+0061 down", "U+0061 up", "U+0042 down", "U+0042 up", "Alt down", "69 down", "69 up", "Alt up",
+                   "13 down", "13 up"}));
 }
 
 TEST(CapsLockToggleEvents, CapsLockIsPressedOnlyWhenItIsOn) {

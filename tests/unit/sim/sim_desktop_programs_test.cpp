@@ -3,6 +3,7 @@
 #include "base/failure.h"
 #include "rehearsal/desktop/sim_desktop.h"
 #include "sim_test_support.h"
+#include "support/thrown_failure.h"
 
 namespace velutreck {
 namespace {
@@ -33,8 +34,10 @@ TEST_F(SimDesktopProgramsTest, AProgramStartsFromItsPathOrThroughADocumentOfItsT
     desktop.ShellOpen(1, "C:\\Audio\\Empty.nra", "");
     desktop.ShellOpen(1, "C:\\Audio\\Missing.nra", "");
     desktop.ShellOpen(1, "C:\\Audio\\notes.txt", "");
+    desktop.StartProgram("\"" + Tool + "\" /y");
 
-    ASSERT_EQ(started.size(), 4u);
+    ASSERT_EQ(started.size(), 5u);
+    EXPECT_EQ(started[4]->arguments, "/y");
     EXPECT_EQ(started[0]->arguments, "");
     EXPECT_EQ(started[1]->arguments, "-x 'C:\\My Files\\a.nrg'");
     EXPECT_EQ(started[2]->arguments, "'C:\\Program Files\\Velutreck\\Empty.nrg'");
@@ -43,9 +46,9 @@ TEST_F(SimDesktopProgramsTest, AProgramStartsFromItsPathOrThroughADocumentOfItsT
     EXPECT_TRUE(desktop.TaskRunning(second));
 }
 
-TEST_F(SimDesktopProgramsTest, StartingFailsForAnUnknownPathAPathRunningOnAQuotedPathAndADeletedProgram) {
+TEST_F(SimDesktopProgramsTest, StartingFailsForAnUnknownPathAPathRunningOnAnUnclosedQuoteAndADeletedProgram) {
     desktop.Files().DeleteFile(Viewer);
-    const std::vector<std::string> refused = {"C:\\Program Files\\Tool Box\\tool.ex", Tool + "2", "\"" + Tool + "\"", Viewer};
+    const std::vector<std::string> refused = {"C:\\Program Files\\Tool Box\\tool.ex", Tool + "2", "\"" + Tool, Viewer};
     for (const std::string& commandLine : refused) {
         EXPECT_THROW(desktop.StartProgram(commandLine), Failure) << commandLine;
     }
@@ -67,6 +70,47 @@ TEST_F(SimDesktopProgramsTest, AnEndedProgramLosesItsWindowsAndItsTimersNoLonger
     EXPECT_EQ(timers, 1);
     EXPECT_FALSE(desktop.Windows().Exists(window));
     EXPECT_FALSE(desktop.TaskRunning(1));
+}
+
+// Windows reads an unquoted command line with spaces from its first word on, adding ".exe": a
+// C:\Program.exe runs in place of a program under C:\Program Files. A command line that names an
+// existing file as a whole is that file.
+TEST_F(SimDesktopProgramsTest, AnUnquotedPathRunsTheFirstProgramItsWordsNameUnlessItNamesAFileWhole) {
+    std::vector<ScriptedStandIn*> careless;
+    sim_test::InstallScripted(desktop, "C:\\Program.exe", careless);
+    desktop.StartProgram("C:\\Program Files\\Tool Box\\tool.exe -x");
+    ASSERT_EQ(careless.size(), 1u);
+    EXPECT_EQ(careless[0]->arguments, "Files\\Tool Box\\tool.exe -x");
+
+    desktop.StartProgram(Tool);
+    desktop.StartProgram("\"" + Tool + "\" -x");
+    EXPECT_EQ(careless.size(), 1u);
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_EQ(started[0]->arguments, "");
+    EXPECT_EQ(started[1]->arguments, "-x");
+}
+
+// A program marked to run as administrator cannot be started by Velutreck at Medium; the shell
+// starts it elevated, and then it takes no key and no posted message from Velutreck. Velutreck at
+// High starts it and drives it.
+TEST_F(SimDesktopProgramsTest, AProgramRunAsAdministratorTakesNothingFromAProgramBelowIt) {
+    desktop.MarkRunAsAdministrator(Tool);
+    EXPECT_EQ(KindThrownBy([&] { desktop.StartProgram(Tool); }), FailureKind::ElevationRequired);
+    desktop.ShellOpen(1, Tool, "");
+    ASSERT_EQ(started.size(), 1u);
+    const WindowHandle window = started[0]->host->AddWindow(0, "#32770", "Tool");
+    started[0]->host->GiveFocus(window);
+    desktop.ActivateByTitle("Tool");
+    EXPECT_EQ(KindThrownBy([&] { sim_test::Click(desktop, window); }), FailureKind::ElevatedProgram);
+    EXPECT_EQ(KindThrownBy([&] { desktop.InjectKeys(sim_test::Keys("x"), true); }), FailureKind::ElevatedProgram);
+    desktop.Clock().AdvanceBy(100);
+    EXPECT_TRUE(started[0]->events.empty());
+
+    desktop.SetOwnIntegrity(SimDesktop::Integrity::High);
+    desktop.StartProgram(Tool);
+    desktop.ActivateByTitle("Tool");
+    desktop.InjectKeys(sim_test::Keys("x"), true);
+    EXPECT_EQ(started[0]->events, (std::vector<std::string>{std::to_string(window) + " x"}));
 }
 
 }  // namespace

@@ -1,0 +1,189 @@
+// Whole jobs on a desktop that behaves as Windows does where Wine is kind: programs that run as
+// administrator, a program busy for seconds after a key, a moment with no foreground window, an
+// erase that did not happen, and a C:\Program.exe that an unquoted path would start. The disc, the
+// list and the log are checked after each.
+#include <gtest/gtest.h>
+
+#include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/standins/mini_disc.h"
+#include "rehearsal/standins/nero_stand_in.h"
+#include "support/sim_session.h"
+#include "tracklist/break_marker.h"
+
+namespace velutreck {
+namespace {
+
+using typical_job::A;
+using typical_job::B;
+using typical_job::C;
+using Lines = std::vector<std::string>;
+
+const Lines TypicalList = {A, B, std::string(BreakMarker), C};
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+std::string LogText(const SimSession& session) {
+    return session.desktop->Files().ReadFile(standard_desktop::LogFolder + "\\Velutreck.log").value_or("");
+}
+
+bool TranscriptHas(const SimSession& session, const std::string& text) {
+    for (const std::string& line : session.desktop->Transcript().Texts()) {
+        if (Has(line, text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void ExpectTheWholeJobDone(const SimSession& session) {
+    const MiniDisc& disc = session.desktop->Disc();
+    EXPECT_EQ(SourcesOn(disc), (Lines{A, B, C}));
+    EXPECT_EQ(RowTitles(disc), (Lines{"A", "A", "B", "C", "C"}));
+    EXPECT_TRUE(session.ListEntries().empty());
+    EXPECT_FALSE(TranscriptHas(session, "stray key"));
+}
+
+TEST(HarshWindows, AProgramRunAsAdministratorEndsTheJobAtOnceWithOneMessageSayingWhatToDo) {
+    const std::string typeInto = "Error: Nero runs as administrator, so Windows does not let Velutreck type into it. "
+                                 "Run both as administrator, or neither.";
+    const std::string start = "Error: Simple Burner is set to run as administrator, so Windows does not let "
+                              "Velutreck start it. Run both as administrator, or neither.";
+    struct Case {
+        std::string program;
+        bool erase;
+        std::string message;
+        Lines list;  // what was not handed to Nero
+        int state;
+    };
+    const std::vector<Case> cases = {
+        {standard_desktop::NeroPath, true, typeInto, TypicalList, 9},
+        {standard_desktop::SimpleBurnerPath, true, start, TypicalList, 4},
+        {standard_desktop::SimpleBurnerPath, false, start, {std::string(BreakMarker), C}, 15},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.message);
+        SimSession session;
+        session.desktop->MarkRunAsAdministrator(test.program);
+        session.Load();
+        session.controls.chkErase.SetValue(test.erase ? 1 : 0);
+        session.AddTypicalList();
+        session.PressStartStop();
+        ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+        EXPECT_FALSE(session.IsRunning());
+        EXPECT_FALSE(session.desktop->KeptAwake());
+        EXPECT_EQ(session.Caption(), "Velutreck");
+        const auto& shown = session.messageBoxes.Shown();
+        ASSERT_EQ(shown.size(), 2u);  // the checklist, then the one error
+        EXPECT_EQ(shown[1].text, test.message);
+        EXPECT_EQ(session.ListEntries(), test.list);
+        EXPECT_TRUE(session.desktop->Disc().groups.empty());
+        const std::string log = LogText(session);
+        EXPECT_TRUE(Has(log, test.message + "\r\n"));
+        EXPECT_TRUE(Has(log, "Job was ended in state " + std::to_string(test.state) + ": "));
+        EXPECT_FALSE(Has(log, "Job was stopped"));
+        const WindowHandle nero = session.desktop->FindWindow(0, 0, std::nullopt, NeroMainTitle);
+        if (nero != 0) {
+            EXPECT_TRUE(session.desktop->TypedKeys(nero).empty());
+        }
+    }
+
+    // Run both as administrator, and the job is whole.
+    SimSession both;
+    both.desktop->SetOwnIntegrity(SimDesktop::Integrity::High);
+    both.desktop->MarkRunAsAdministrator(standard_desktop::NeroPath);
+    both.desktop->MarkRunAsAdministrator(standard_desktop::SimpleBurnerPath);
+    both.Load();
+    both.AddTypicalList();
+    both.PressStartStop();
+    ASSERT_TRUE(both.RunUntilIdle(Hour));
+    ExpectTheWholeJobDone(both);
+}
+
+// Nero takes a large or network file for 8 s after the Enter of its add prompt: the keys wait
+// longer than a waited injection does, and Nero is still busy when it is next activated.
+TEST(HarshWindows, ANeroBusyAfterEachFileRecordsEveryFileOnceAndTheLogSaysItWasTaken) {
+    SimSession session;
+    session.desktop->SetBusyAfterKey("Add Files", NamedKey::Enter, 8'000);
+    session.Load();
+    session.AddTypicalList();
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    ExpectTheWholeJobDone(session);
+    const std::string log = LogText(session);
+    for (const std::string& file : {A, B, C}) {
+        EXPECT_TRUE(Has(log, "NeroAddFile " + file + ": taken by Nero, which did not answer in time: ")) << file;
+    }
+    EXPECT_FALSE(Has(log, "NeroAddFile " + A + ": failed"));
+}
+
+// Each prompt that opens leaves the desktop without a foreground window for longer than the
+// half second the drivers pause before typing into it.
+TEST(HarshWindows, AMomentWithNoForegroundWindowDoesNotCutASequence) {
+    SimSession session;
+    session.desktop->SetForegroundGap(800);
+    session.Load();
+    session.AddTypicalList();
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    ExpectTheWholeJobDone(session);
+    EXPECT_TRUE(TranscriptHas(session, "waited for a window to come to the front"));
+}
+
+// Windows keeps another window in front while Velutreck would confirm the erase: the disc keeps its
+// old tracks, the new groups follow them, and names typed from the top would land on the old rows.
+TEST(HarshWindows, AnEraseThatDidNotHappenLeavesTheTrackNamesButNamesTheDisc) {
+    SimSession session;
+    session.desktop->Disc() = MiniDisc{"Old disc", {{"Old", {{"Old track", "C:\\Old.mp3", "LP2"}}}}};
+    session.Load();
+    session.controls.txtDiscName.SetText("New disc");
+    session.AddTypicalList();
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntil([&] { return session.form.Engine().JobState() == 6; }, Hour));
+    session.desktop->SetForegroundRefused(true);
+    ASSERT_TRUE(session.RunUntil([&] { return session.form.Engine().JobState() == 7; }, Hour));
+    session.desktop->SetForegroundRefused(false);
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    const MiniDisc& disc = session.desktop->Disc();
+    EXPECT_EQ(disc.title, "New disc");
+    EXPECT_EQ(SourcesOn(disc), (Lines{"C:\\Old.mp3", A, B, C}));
+    EXPECT_EQ(RowTitles(disc), (Lines{"Old", "Old track", "", "", "", "", ""}));
+    EXPECT_TRUE(session.ListEntries().empty());
+    const std::string log = LogText(session);
+    EXPECT_TRUE(Has(log, "SimpleBurnerConfirmErase: failed, ignored: "));
+    EXPECT_TRUE(Has(log, "SimpleBurnerNameTracks left out: the erase at the start of this job failed"));
+    EXPECT_TRUE(Has(log, "SimpleBurnerNameDisc New disc: ok"));
+}
+
+// A program a careless start would run: it counts its starts and does nothing else.
+class CarelessStartSpy : public StandIn {
+public:
+    explicit CarelessStartSpy(int& starts) : starts_(starts) {}
+    void Start(StandInHost&, const std::string&) override { ++starts_; }
+    void OnKey(WindowHandle, const KeyStroke&) override {}
+    void OnMessage(WindowHandle, std::uint32_t, std::uint32_t, std::uint32_t) override {}
+
+private:
+    int& starts_;
+};
+
+// Simple Burner's default path is unquoted and holds spaces.
+TEST(HarshWindows, AProgramExeAtTheRootIsNeverStartedInPlaceOfSimpleBurner) {
+    SimSession session;
+    int starts = 0;
+    session.desktop->InstallProgram("C:\\Program.exe", [&starts] { return std::make_unique<CarelessStartSpy>(starts); });
+    session.Load();
+    session.AddTypicalList();
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    EXPECT_EQ(starts, 0);
+    ExpectTheWholeJobDone(session);
+    EXPECT_TRUE(TranscriptHas(session, "StartProgram(\"" + standard_desktop::SimpleBurnerPath + "\") = "));
+}
+
+}  // namespace
+}  // namespace velutreck
