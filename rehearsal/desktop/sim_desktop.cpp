@@ -74,7 +74,7 @@ void SimDesktop::ActivateByTask(TaskId task) {
     const std::vector<WindowHandle> windows = windows_.TopLevelOfTask(task);
     if (windows.empty()) {
         Note(call + " failed");
-        throw Failure(FailureKind::Automation, "Program " + std::to_string(task) + " has no window");
+        throw Failure(FailureKind::NoWindow, "Program " + std::to_string(task) + " has no window");
     }
     ActivateWindow(call, windows.front());
 }
@@ -183,6 +183,9 @@ WindowHandle SimDesktop::AddBystander(const std::string& title) {
 void SimDesktop::UserActivates(WindowHandle window) {
     Note("The user activates " + Quoted(windows_.Window(window).text));
     windows_.Activate(windows_.TopLevelOf(window));
+    if (windows_.TopLevelOf(window) == ownWindow_) {
+        taskbar_.BroughtToFront();
+    }
 }
 
 void SimDesktop::InstallProgram(const std::string& path, StandInFactory factory) {

@@ -19,6 +19,7 @@
 #include "rehearsal/desktop/sim_clock.h"
 #include "rehearsal/desktop/sim_file_system.h"
 #include "rehearsal/desktop/sim_keyboard.h"
+#include "rehearsal/desktop/sim_taskbar_button.h"
 #include "rehearsal/desktop/sim_transcript.h"
 #include "rehearsal/standins/mini_disc.h"
 #include "rehearsal/standins/stand_in.h"
@@ -78,6 +79,8 @@ public:
     MiniDisc& Disc() { return disc_; }
     const VirtualDrive& Drive() const { return drive_; }
     bool TaskRunning(TaskId task) const;
+    // The taskbar button of Velutreck's own window.
+    SimTaskbarButton& Taskbar() { return taskbar_; }
     // Whether Velutreck asks the system and the display to stay awake.
     bool KeptAwake() const { return keptAwake_; }
     TaskId TaskOf(WindowHandle window) const { return windows_.Window(window).task; }
@@ -170,6 +173,7 @@ private:
     std::deque<QueuedInput> queue_;
     std::uint64_t nextInjection_ = 1;
     bool keptAwake_ = false;
+    SimTaskbarButton taskbar_{[this] { return ownWindow_ != 0 && windows_.Foreground() == ownWindow_; }};
     TaskId intended_ = 0;  // the program that keys are meant for: the one last started or activated
     bool foregroundRefused_ = false;
     bool layoutSwitchRefused_ = false;

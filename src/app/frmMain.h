@@ -19,6 +19,7 @@
 #include "platform/session.h"
 #include "platform/settings_store.h"
 #include "platform/shortcuts.h"
+#include "platform/taskbar_button.h"
 #include "platform/wall_clock.h"
 #include "tracklist/context_menu.h"
 
@@ -46,6 +47,7 @@ struct FormServices {
     const WallClock& clock;
     std::string programFile;    // this Velutreck.exe, full path
     MediaLengths& lengths;
+    TaskbarButton& taskbar;
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
     std::string logFolder;      // where the job log is kept
 };

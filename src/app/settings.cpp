@@ -6,52 +6,65 @@ namespace velutreck {
 
 namespace {
 
-consteval const SettingRow& Row(std::string_view key) {
-    for (const SettingRow& row : SettingRows) {
-        if (row.key == key) {
-            return row;
-        }
-    }
-    throw "not a settings key";
+// Where a row's value lives in the window: a text box, a compression index, a check box or a
+// hidden tuning value. Exactly one is set.
+struct Binding {
+    TextBox* text = nullptr;
+    ComboBox* index = nullptr;
+    CheckBox* check = nullptr;
+    Int16* number = nullptr;
+};
+
+// One binding for each row of SettingRows, in the same order.
+auto Bindings(const SettingsControls& controls, HiddenValues& hidden) {
+    const auto bindings = std::to_array<Binding>({
+        {.text = &controls.txtAudioProject},
+        {.text = &controls.txtTempFolder},
+        {.text = &controls.txtImageDrive},
+        {.text = &controls.txtSimpleBurner},
+        {.index = &controls.cboCompression},
+        {.text = &controls.txtPause},
+        {.check = &controls.chkErase},
+        {.check = &controls.chkNameTracks},
+        {.check = &controls.chkOnlyAlpha},
+        {.number = &hidden.lengthOfNames},
+        {.number = &hidden.generalShortPause},
+        {.number = &hidden.generalLongPause},
+    });
+    // A row without a binding would have no value to load or save.
+    static_assert(std::tuple_size_v<decltype(bindings)> == SettingRows.size());
+    return bindings;
 }
 
-bool AnyValue(Int16) { return true; }
-
-// The window writes nothing else for a compression index or a check state.
-bool ZeroOrOne(Int16 value) { return value == 0 || value == 1; }
-
-class SettingsReader {
-public:
-    explicit SettingsReader(SettingsStore& store) : store_(store) {}
-
-    std::string Text(const SettingRow& row) {
-        return store_.ReadSetting(std::string(SettingsApplication), std::string(SettingsSection),
-                                  std::string(row.key), std::string(row.defaultValue));
+std::string StoredValue(const Binding& binding) {
+    if (binding.text != nullptr) {
+        return binding.text->Text();
     }
+    const Int16 number = binding.index != nullptr   ? binding.index->ListIndex()
+                         : binding.check != nullptr ? binding.check->Value()
+                                                    : *binding.number;
+    return std::to_string(number.Value());
+}
 
-    Int16 Number(const SettingRow& row, bool (*isValid)(Int16)) {
-        const std::optional<Int16> stored = ParseStoredNumber(Text(row));
-        return stored && isValid(*stored) ? *stored : *ParseStoredNumber(row.defaultValue);
+// A number as stored, or the row's default when it is not one the window can take: the window
+// writes nothing but 0 and 1 for a compression index or a check state.
+Int16 StoredNumber(const std::string& stored, const SettingRow& row, bool zeroOrOne) {
+    const std::optional<Int16> number = ParseStoredNumber(stored);
+    const bool valid = number && (!zeroOrOne || *number == 0 || *number == 1);
+    return valid ? *number : *ParseStoredNumber(row.defaultValue);
+}
+
+void Load(const Binding& binding, const SettingRow& row, const std::string& stored) {
+    if (binding.text != nullptr) {
+        binding.text->SetText(stored);
+    } else if (binding.index != nullptr) {
+        binding.index->SetListIndex(StoredNumber(stored, row, true));
+    } else if (binding.check != nullptr) {
+        binding.check->SetValue(StoredNumber(stored, row, true));
+    } else {
+        *binding.number = StoredNumber(stored, row, false);
     }
-
-private:
-    SettingsStore& store_;
-};
-
-class SettingsWriter {
-public:
-    explicit SettingsWriter(SettingsStore& store) : store_(store) {}
-
-    void Text(const SettingRow& row, const std::string& value) {
-        store_.WriteSetting(std::string(SettingsApplication), std::string(SettingsSection), std::string(row.key),
-                            value);
-    }
-
-    void Number(const SettingRow& row, Int16 value) { Text(row, std::to_string(value.Value())); }
-
-private:
-    SettingsStore& store_;
-};
+}
 
 }  // namespace
 
@@ -79,35 +92,30 @@ std::optional<Int16> ParseStoredNumber(std::string_view text) {
 }
 
 void LoadSettings(SettingsStore& store, const SettingsControls& controls, HiddenValues& hidden) {
-    SettingsReader read(store);
-    controls.txtAudioProject.SetText(read.Text(Row("AudioProject")));
-    controls.txtTempFolder.SetText(read.Text(Row("TempFolder")));
-    controls.txtImageDrive.SetText(read.Text(Row("ImageDrive")));
-    controls.txtSimpleBurner.SetText(read.Text(Row("SimpleBurner")));
-    controls.cboCompression.SetListIndex(read.Number(Row("Compression"), ZeroOrOne));
-    controls.txtPause.SetText(read.Text(Row("SimpleBurnerPause")));
-    controls.chkErase.SetValue(read.Number(Row("EraseMiniDisc"), ZeroOrOne));
-    controls.chkNameTracks.SetValue(read.Number(Row("NameTracks"), ZeroOrOne));
-    controls.chkOnlyAlpha.SetValue(read.Number(Row("UseOnlyAlpha"), ZeroOrOne));
-    hidden.lengthOfNames = read.Number(Row("LengthOfNames"), AnyValue);
-    hidden.generalShortPause = read.Number(Row("GeneralShortPause"), AnyValue);
-    hidden.generalLongPause = read.Number(Row("GeneralLongPause"), AnyValue);
+    const auto bindings = Bindings(controls, hidden);
+    for (std::size_t row = 0; row < SettingRows.size(); ++row) {
+        const std::string stored =
+            store.ReadSetting(std::string(SettingsApplication), std::string(SettingsSection),
+                              std::string(SettingRows[row].key), std::string(SettingRows[row].defaultValue));
+        Load(bindings[row], SettingRows[row], stored);
+    }
+}
+
+std::vector<SettingValue> CurrentSettings(const SettingsControls& controls, const HiddenValues& hidden) {
+    HiddenValues values = hidden;
+    const auto bindings = Bindings(controls, values);
+    std::vector<SettingValue> settings;
+    for (std::size_t row = 0; row < SettingRows.size(); ++row) {
+        settings.push_back({SettingRows[row].key, StoredValue(bindings[row])});
+    }
+    return settings;
 }
 
 void SaveSettings(SettingsStore& store, const SettingsControls& controls, const HiddenValues& hidden) {
-    SettingsWriter write(store);
-    write.Text(Row("AudioProject"), controls.txtAudioProject.Text());
-    write.Text(Row("TempFolder"), controls.txtTempFolder.Text());
-    write.Text(Row("ImageDrive"), controls.txtImageDrive.Text());
-    write.Text(Row("SimpleBurner"), controls.txtSimpleBurner.Text());
-    write.Number(Row("Compression"), controls.cboCompression.ListIndex());
-    write.Text(Row("SimpleBurnerPause"), controls.txtPause.Text());
-    write.Number(Row("EraseMiniDisc"), controls.chkErase.Value());
-    write.Number(Row("NameTracks"), controls.chkNameTracks.Value());
-    write.Number(Row("UseOnlyAlpha"), controls.chkOnlyAlpha.Value());
-    write.Number(Row("LengthOfNames"), hidden.lengthOfNames);
-    write.Number(Row("GeneralShortPause"), hidden.generalShortPause);
-    write.Number(Row("GeneralLongPause"), hidden.generalLongPause);
+    for (const SettingValue& setting : CurrentSettings(controls, hidden)) {
+        store.WriteSetting(std::string(SettingsApplication), std::string(SettingsSection), std::string(setting.key),
+                           setting.value);
+    }
 }
 
 }  // namespace velutreck

@@ -6,9 +6,11 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "base/int16.h"
 #include "engine/hidden_values.h"
+#include "engine/setting_value.h"
 #include "platform/controls.h"
 #include "platform/settings_store.h"
 
@@ -35,7 +37,7 @@ struct SettingRow {
     std::string_view defaultValue;  // what a key that was never written reads as
 };
 
-// The keys in the order they are loaded and saved.
+// The keys in the order they are loaded, saved and logged; each names its setting only here.
 inline constexpr auto SettingRows = std::to_array<SettingRow>({
     {"AudioProject", "(not specified)"},
     {"TempFolder", "C:\\"},
@@ -56,7 +58,10 @@ inline constexpr auto SettingRows = std::to_array<SettingRow>({
 // than 0 and 1, falls back to its key's default. The compression list must hold its items already.
 void LoadSettings(SettingsStore& store, const SettingsControls& controls, HiddenValues& hidden);
 
-// Writes every key with a call of its own, in table order, numbers as plain decimal.
+// Every key with the value it is saved with, in table order, numbers as plain decimal.
+std::vector<SettingValue> CurrentSettings(const SettingsControls& controls, const HiddenValues& hidden);
+
+// Writes every key of CurrentSettings with a call of its own.
 void SaveSettings(SettingsStore& store, const SettingsControls& controls, const HiddenValues& hidden);
 
 // A stored number: an optional minus sign and at least one digit, nothing else, within 16 bits.

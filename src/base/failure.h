@@ -10,6 +10,7 @@ namespace velutreck {
 
 enum class FailureKind {
     Automation,   // a window to activate is missing, a program cannot be started, keys cannot be typed
+    NoWindow,     // a started program shows no window yet
     KeyNotation,  // a key sequence that breaks the notation
     Overflow,     // a 16-bit value or a 16-bit-counted length out of range
     FileSystem,   // a file that cannot be deleted, read or written

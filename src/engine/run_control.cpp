@@ -25,7 +25,8 @@ TransferEngine::TransferEngine(MainWindowControls& controls, HiddenValues& hidde
       hidden_(hidden),
       services_(std::move(services)),
       drivers_{services_.desktop, *this},
-      log_(services_.files, services_.clock, services_.logFolder) {}
+      log_(services_.files, services_.clock, services_.logFolder),
+      progress_(services_.taskbar) {}
 
 bool TransferEngine::IsRunning() const { return controls_.btnStartStop.Caption() != StartCaption; }
 
@@ -33,42 +34,33 @@ void TransferEngine::ShowError(const std::string& text) {
     services_.messageBoxes.Show(text, MessageBoxStyle::Critical, ProductName);
 }
 
-void TransferEngine::StartOrStop() {
+void TransferEngine::StartOrStop(const std::vector<SettingValue>& settings) {
     if (!IsRunning()) {
         std::vector<std::string> description;
-        Attempt([&] { description = JobDescription(); });
+        Attempt([&] { description = JobDescription(settings); });
         log_.Begin(description);
         jobState_ = 1;
         trackNames_.clear();
         eraseDone_ = false;
         unchangedPolls_ = 0;
+        groupPlayingTime_ = std::chrono::milliseconds(0);
         controls_.tmrMaster.SetEnabled(true);
-        LogStateEntered();
+        StateEntered();
     } else {
         controls_.tmrMaster.SetEnabled(false);
         log_.End("was stopped by the user in state " + std::to_string(jobState_.Value()));
+        progress_.Cleared();
     }
     ToggleRunControls();
 }
 
-// What the job runs with: the settings as the window holds them, and the list.
-std::vector<std::string> TransferEngine::JobDescription() const {
-    const auto checked = [](const CheckBox& box) { return box.Value() != 0 ? "1" : "0"; };
-    std::vector<std::string> lines = {
-        "AudioProject: " + AudioProject(),
-        "TempFolder: " + TempFolder(),
-        "ImageDrive: " + ImageDrive(),
-        "SimpleBurner: " + SimpleBurner(),
-        std::string("Compression: ") + (Compression() == 1 ? "LP4" : "LP2"),
-        "SimpleBurnerPause: " + controls_.txtPause.Text(),
-        std::string("EraseMiniDisc: ") + checked(controls_.chkErase),
-        std::string("NameTracks: ") + checked(controls_.chkNameTracks),
-        std::string("UseOnlyAlpha: ") + checked(controls_.chkOnlyAlpha),
-        "LengthOfNames: " + std::to_string(hidden_.lengthOfNames.Value()),
-        "GeneralShortPause: " + std::to_string(hidden_.generalShortPause.Value()),
-        "GeneralLongPause: " + std::to_string(hidden_.generalLongPause.Value()),
-        "List (" + std::to_string(controls_.lstAudioFiles.Count().Value()) + " entries):",
-    };
+// What the job runs with: the settings as they were saved at Start, and the list.
+std::vector<std::string> TransferEngine::JobDescription(const std::vector<SettingValue>& settings) const {
+    std::vector<std::string> lines;
+    for (const SettingValue& setting : settings) {
+        lines.push_back(std::string(setting.key) + ": " + setting.value);
+    }
+    lines.push_back("List (" + std::to_string(controls_.lstAudioFiles.Count().Value()) + " entries):");
     for (Int16 index = 0; index < controls_.lstAudioFiles.Count(); ++index) {
         lines.push_back("  " + controls_.lstAudioFiles.Entry(index));
     }
@@ -169,6 +161,7 @@ bool TransferEngine::DeleteTempImage() {
     // ImageDrive still holds the image, or it is read-only: the next group would record the old
     // image, so the program stops here.
     log_.End("ended the program: unable to delete " + path);
+    progress_.Failed();
     ShowError("Error: Unable to delete " + path);
     controls_.tmrMaster.SetEnabled(false);
     controls_.form.Unload();

@@ -66,6 +66,7 @@ void TransferEngine::CheckJobAgainstMedia() {
         return;
     }
     log_.End("was cancelled at the question before it");
+    progress_.Cleared();
     controls_.tmrMaster.SetEnabled(false);
     ToggleRunControls();
     ShowStatus("");

@@ -9,10 +9,13 @@
 #include "drivers/modNeroImageDrive.h"
 #include "drivers/modNetMDSimpleBurner.h"
 #include "engine/error_ignoring.h"
+#include "engine/job_steps.h"
 #include "engine/pause_seconds.h"
 #include "engine/refused_program.h"
 #include "engine/transfer_engine.h"
 #include "tracklist/group_walk.h"
+#include "tracklist/media_limits.h"
+#include "tracklist/playing_time.h"
 #include "tracklist/track_names.h"
 
 namespace velutreck {
@@ -32,7 +35,7 @@ const std::string ChecklistText =
 }  // namespace
 
 void TransferEngine::tmrMaster_Timer() {
-    if (jobState_ < 1 || jobState_ > 26) {
+    if (jobState_ < 1 || jobState_ > LastState) {
         return;
     }
     const Int16 before = jobState_;
@@ -42,16 +45,19 @@ void TransferEngine::tmrMaster_Timer() {
         return EndRefused(refused.message);
     }
     if (jobState_ != before) {
-        LogStateEntered();
+        StateEntered();
     }
 }
 
-void TransferEngine::LogStateEntered() {
-    if (log_.InJob()) {
-        std::string caption;
-        Attempt([&] { caption = controls_.form.Caption(); });
-        log_.Line("State " + std::to_string(jobState_.Value()) + " entered; the caption reads \"" + caption + "\"");
+// A job that has ended (by a check, say) has no step to show, whatever JobState holds.
+void TransferEngine::StateEntered() {
+    if (!log_.InJob()) {
+        return;
     }
+    log_.Line("State " + std::to_string(jobState_.Value()) + ", " + std::string(StepOf(jobState_).name));
+    int groupsLeft = 0;
+    Attempt([&] { groupsLeft = static_cast<int>(ListGroups(controls_.lstAudioFiles).size()); });
+    progress_.StateEntered(jobState_, groupsLeft);
 }
 
 template <typename Operation>
@@ -62,6 +68,11 @@ bool TransferEngine::Operate(const std::string& what, Operation&& operation) {
         return true;
     } catch (const Failure& failure) {
         EndIfRefused(what, failure);
+        if (failure.Kind() == FailureKind::NoWindow) {
+            // Simple Burner reads the disc before it shows its window: the job expects this.
+            log_.Line(what + ": started; its window is not shown yet");
+            return true;
+        }
         // Ignored: the job carries on as if the operation had completed.
         log_.Line(what + ": failed, ignored: " + failure.what());
         return false;
@@ -78,6 +89,9 @@ void TransferEngine::EndIfRefused(const std::string& what, const Failure& failur
 template <typename Poll>
 bool TransferEngine::Polled(const std::string& what, Poll&& poll) {
     constexpr int PollsPerLogLine = 60;
+    if (unchangedPolls_ == 0) {
+        pollStartMs_ = services_.clock.ElapsedMs();
+    }
     std::string answer;
     const bool met = ConditionMet([&] {
         try {
@@ -94,24 +108,32 @@ bool TransferEngine::Polled(const std::string& what, Poll&& poll) {
         log_.Line(what + ": " + answer + (unchangedPolls_ > 0 ? " (poll " + std::to_string(unchangedPolls_ + 1) + ")" : ""));
     }
     unchangedPolls_ = met ? 0 : unchangedPolls_ + 1;
+    const std::chrono::milliseconds waited(services_.clock.ElapsedMs() - pollStartMs_);
+    const bool overdue = !met && waited > PollPatience(groupPlayingTime_);
+    if (overdue && !progress_.IsOverdue()) {
+        log_.Line(what + ": not yet after " + FormatPlayingTime(waited) + ", longer than the group's known playing time (" +
+                  FormatPlayingTime(groupPlayingTime_) + ") and 10 minutes; still waiting");
+    }
+    progress_.Overdue(overdue);
     return met;
 }
 
-// One case per row of the state table: the wait, the status shown in the caption, the action.
+// One case per row of the state table: the wait and the action; the step each state shows in the
+// caption comes from the steps table (StepOf).
 void TransferEngine::RunState() {
     const auto run = [this](const std::string& what, auto operation) { Operate(what, operation); };
     const auto emptyImage = [this] { return "ImageDriveEject '" + FileInFolder(ProgramFolder(), "Empty.nrg") + "'"; };
     const auto tempImage = [this] { return TempImagePath(TempFolder()); };
     const auto advance = [this] { AdvanceJobState(); };
-    const auto status = [this](const char* text) { Attempt([&] { ShowStatus(text); }); };
+    const auto status = [this] { Attempt([&] { ShowStatus(std::string(StepOf(jobState_).name)); }); };
 
     switch (jobState_.Value()) {
     case 1:
         return RunChecklist();
     case 2:
-        return AfterWait(Wait::Short, "Ejecting Image", [&] { run(emptyImage(), ImageDriveEject); advance(); });
+        return AfterWait(Wait::Short, [&] { run(emptyImage(), ImageDriveEject); advance(); });
     case 3:
-        return AfterWait(Wait::Short, "Deleting Temp Image", [&] {
+        return AfterWait(Wait::Short, [&] {
             bool deleted = true;
             Attempt([&] { deleted = DeleteTempImage(); });
             if (deleted) {
@@ -120,7 +142,7 @@ void TransferEngine::RunState() {
         });
     case 4:
         if (ConditionMet([&] { return controls_.chkErase.Value() != 0; })) {
-            status("Starting Simple Burner");
+            status();
             run("SimpleBurnerStart " + SimpleBurner(), SimpleBurnerStart);
             advance();
         } else {
@@ -128,41 +150,41 @@ void TransferEngine::RunState() {
         }
         return;
     case 5:
-        return AfterWait(Wait::Pause, "Erasing MiniDisc", [&] { eraseDone_ = Operate("SimpleBurnerClickAllErase", SimpleBurnerClickAllErase); advance(); });
+        return AfterWait(Wait::Pause, [&] { eraseDone_ = Operate("SimpleBurnerClickAllErase", SimpleBurnerClickAllErase); advance(); });
     case 6:
-        return AfterWait(Wait::Short, nullptr, [&] { eraseDone_ = Operate("SimpleBurnerConfirmErase", SimpleBurnerConfirmErase) && eraseDone_; advance(); });
+        return AfterWait(Wait::Short, [&] { eraseDone_ = Operate("SimpleBurnerConfirmErase", SimpleBurnerConfirmErase) && eraseDone_; advance(); });
     case 7:
-        return AfterWait(Wait::Pause, "Closing Simple Burner", [&] { run("SimpleBurnerClose", SimpleBurnerClose); advance(); });
+        return AfterWait(Wait::Pause, [&] { run("SimpleBurnerClose", SimpleBurnerClose); advance(); });
     case 8:
-        return AfterWait(Wait::Short, "Starting Nero", [&] { run("NeroStart " + AudioProject(), NeroStart); advance(); });
+        return AfterWait(Wait::Short, [&] { run("NeroStart " + AudioProject(), NeroStart); advance(); });
     case 9:
-        return AfterWait(Wait::Long, "Adding Files to Nero Project", [&] { TakeNextGroup(); advance(); });
+        return AfterWait(Wait::Long, [&] { TakeNextGroup(); advance(); });
     case 10:
-        status("Writing Nero Image");
+        status();
         run("NeroWriteImage", NeroWriteImage);
         return advance();
     case 11:
-        return AfterWait(Wait::Long, nullptr, [&] { run("NeroSaveImageFile " + tempImage(), NeroSaveImageFile); advance(); });
+        return AfterWait(Wait::Long, [&] { run("NeroSaveImageFile " + tempImage(), NeroSaveImageFile); advance(); });
     case 12:
         if (Polled("NeroBurnCompleted", NeroBurnCompleted)) {
             advance();
         }
         return;
     case 13:
-        status("Closing Nero");
+        status();
         run("NeroDismissCompletion", NeroDismissCompletion);
         run("NeroClose", NeroClose);
         return advance();
     case 14:
-        status("Loading Image");
+        status();
         run("ImageDriveLoad " + tempImage(), ImageDriveLoad);
         return advance();
     case 15:
-        status("Starting Simple Burner");
+        status();
         run("SimpleBurnerStart " + SimpleBurner(), SimpleBurnerStart);
         return advance();
     case 16:
-        return AfterWait(Wait::Pause, "Recording", [&] { run(std::string("SimpleBurnerSetCompression ") + (Compression() == 1 ? "LP4" : "LP2"), SimpleBurnerSetCompression); advance(); });
+        return AfterWait(Wait::Pause, [&] { run(std::string("SimpleBurnerSetCompression ") + (Compression() == 1 ? "LP4" : "LP2"), SimpleBurnerSetCompression); advance(); });
     case 17:
         run("SimpleBurnerStartRecording", SimpleBurnerStartRecording);
         return advance();
@@ -172,17 +194,17 @@ void TransferEngine::RunState() {
         }
         return;
     case 19:
-        return AfterWait(Wait::Pause, "Closing Simple Burner", [&] { run("SimpleBurnerClose", SimpleBurnerClose); advance(); });
+        return AfterWait(Wait::Pause, [&] { run("SimpleBurnerClose", SimpleBurnerClose); advance(); });
     case 20:
-        return AfterWait(Wait::Short, "Ejecting Temp Image", [&] { run(emptyImage(), ImageDriveEject); advance(); });
+        return AfterWait(Wait::Short, [&] { run(emptyImage(), ImageDriveEject); advance(); });
     case 21:
-        return AfterWait(Wait::Short, "Deleting Temp Image", [&] { FinishGroup(); });
+        return AfterWait(Wait::Short, [&] { FinishGroup(); });
     case 22:
-        status("Starting Simple Burner");
+        status();
         run("SimpleBurnerStart " + SimpleBurner(), SimpleBurnerStart);
         return advance();
     case 23:
-        return AfterWait(Wait::Pause, "Editing Disc and Track Names", [&] { run("SimpleBurnerNameDisc " + DiscName(), SimpleBurnerNameDisc); advance(); });
+        return AfterWait(Wait::Pause, [&] { run("SimpleBurnerNameDisc " + DiscName(), SimpleBurnerNameDisc); advance(); });
     case 24:
         // Track names meet their rows only on a disc this job erased.
         if (ConditionMet([&] { return controls_.chkErase.Value() != 0 && controls_.chkNameTracks.Value() != 0; })) {
@@ -198,7 +220,7 @@ void TransferEngine::RunState() {
         }
         return;
     case 25:
-        status("Closing Simple Burner");
+        status();
         run("SimpleBurnerClose", SimpleBurnerClose);
         return advance();
     case 26:
@@ -207,13 +229,13 @@ void TransferEngine::RunState() {
 }
 
 template <typename Action>
-void TransferEngine::AfterWait(Wait wait, const char* status, Action&& action) {
+void TransferEngine::AfterWait(Wait wait, Action&& action) {
     if (!ConditionMet([&] { return WaitIsOver(wait); })) {
         Attempt([&] { CountWaitTick(); });
         return;
     }
-    if (status != nullptr) {
-        Attempt([&] { ShowStatus(status); });
+    if (const JobStep step = StepOf(jobState_); step.shown) {
+        Attempt([&] { ShowStatus(std::string(step.name)); });
     }
     ResetWaitTicks();
     action();
@@ -232,11 +254,12 @@ bool TransferEngine::WaitIsOver(Wait wait) const {
 }
 
 void TransferEngine::RunChecklist() {
-    Attempt([&] { ShowStatus("Starting"); });
+    Attempt([&] { ShowStatus(std::string(StepOf(jobState_).name)); });
     MessageBoxAnswer answer = MessageBoxAnswer::Cancel;
     Attempt([&] { answer = services_.messageBoxes.Show(ChecklistText, MessageBoxStyle::OkCancelInformation, ProductName); });
     if (answer == MessageBoxAnswer::Cancel) {
         log_.End("was cancelled at the checklist");
+        progress_.Cleared();
         Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
         Attempt([&] { ToggleRunControls(); });
         Attempt([&] { ShowStatus(""); });
@@ -246,6 +269,7 @@ void TransferEngine::RunChecklist() {
     if (ConditionMet([&] { return controls_.lstAudioFiles.Count() == 0; })) {
         // Nothing to record: the caption keeps "Starting".
         log_.End("found no file to record");
+        progress_.Cleared();
         Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
         Attempt([&] { ToggleRunControls(); });
         return;
@@ -256,6 +280,7 @@ void TransferEngine::RunChecklist() {
     }
     if (log_.InJob() && !ConditionMet([&] { return controls_.tmrMaster.Enabled(); })) {
         log_.End("was ended by the checks before it");
+        progress_.Failed();
     }
     AdvanceJobState();
 }
@@ -285,6 +310,7 @@ void TransferEngine::TakeNextGroup() {
         firstHandedOver = index;
     }
     const std::vector<std::string> handedOver(group.begin() + static_cast<std::ptrdiff_t>(firstHandedOver), group.end());
+    Attempt([&] { groupPlayingTime_ = PlayingTimeOf(handedOver, services_.lengths).known; });
     Attempt([&] {
         AppendGroupNames(trackNames_, handedOver, controls_.chkOnlyAlpha.Value() != 0, hidden_.lengthOfNames);
     });
@@ -328,6 +354,7 @@ void TransferEngine::EndRefused(const std::string& message) {
     Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
     log_.Line(message);
     log_.End("was ended in state " + std::to_string(jobState_.Value()) + ": Windows does not let Velutreck drive the program");
+    progress_.Failed();
     Attempt([&] { ToggleRunControls(); });
     Attempt([&] { ShowStatus(""); });
     Attempt([&] { ShowError(message); });
@@ -335,6 +362,7 @@ void TransferEngine::EndRefused(const std::string& message) {
 
 void TransferEngine::EndJob() {
     log_.End("is complete");
+    progress_.Finished();
     Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
     Attempt([&] { ToggleRunControls(); });
     Attempt([&] { ShowStatus(""); });

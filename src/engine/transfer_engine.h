@@ -3,6 +3,8 @@
 // It lives as long as the main window and owns the job fields JobState, WaitTicks and TrackNames.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,11 +13,14 @@
 #include "drivers/driver_context.h"
 #include "engine/hidden_values.h"
 #include "engine/job_log.h"
+#include "engine/job_progress.h"
 #include "engine/main_window_controls.h"
+#include "engine/setting_value.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/media_lengths.h"
+#include "platform/taskbar_button.h"
 #include "platform/wall_clock.h"
 
 namespace velutreck {
@@ -26,6 +31,7 @@ struct EngineServices {
     MessageBoxes& messageBoxes;
     const WallClock& clock;
     MediaLengths& lengths;
+    TaskbarButton& taskbar;
     std::string programFolder;  // the folder of Velutreck's program file, for the empty image
     std::string logFolder;      // where the job log is kept; empty for none
 };
@@ -35,7 +41,8 @@ public:
     TransferEngine(MainWindowControls& controls, HiddenValues& hidden, EngineServices services);
 
     // Run control.
-    void StartOrStop();  // what Start/Stop does after the settings are saved
+    // What Start/Stop does after the settings are saved; a job that starts logs the settings given.
+    void StartOrStop(const std::vector<SettingValue>& settings);
     void ToggleRunControls();
     void CheckPaths();
     // The job against what a CD image and the MiniDisc hold; refused or cancelled, the timer stops.
@@ -70,13 +77,15 @@ private:
     // Polls only show in the log when their answer changes, and once a minute while it does not.
     template <typename Poll>
     bool Polled(const std::string& what, Poll&& poll);
-    std::vector<std::string> JobDescription() const;
-    void LogStateEntered();
+    std::vector<std::string> JobDescription(const std::vector<SettingValue>& settings) const;
+    // Logs the step the state begins and shows it on the taskbar button.
+    void StateEntered();
     void RunChecklist();
     void TakeNextGroup();
     void FinishGroup();
     template <typename Action>
-    void AfterWait(Wait wait, const char* status, Action&& action);
+    // Counts the wait's ticks; once it is over, shows the state's step if it has one and acts.
+    void AfterWait(Wait wait, Action&& action);
     bool WaitIsOver(Wait wait) const;
     void ShowStatus(const std::string& text);
     void ResetWaitTicks() { waitTicks_ = 0; }
@@ -107,6 +116,10 @@ private:
     bool eraseDone_ = false;  // this job's erase was asked for and confirmed without a failure
     JobLog log_;
     int unchangedPolls_ = 0;
+    std::int64_t pollStartMs_ = 0;
+    // The known playing time of the files handed to Nero, which the polls measure their patience by.
+    std::chrono::milliseconds groupPlayingTime_{0};
+    JobProgress progress_;
 };
 
 }  // namespace velutreck

@@ -54,7 +54,8 @@ public:
     // program does not respond (a NotResponding failure), and when the window (or one it owns) did not really come to the
     // front. Success makes its program the one that keys are meant for.
     virtual void ActivateByTitle(const std::string& title) = 0;
-    // Throws while the program started under that task id has no window, and as ActivateByTitle.
+    // Throws a NoWindow failure while the program started under that task id has no window, and
+    // as ActivateByTitle.
     virtual void ActivateByTask(TaskId task) = 0;
     // Starts a program in a normal window with the focus, without waiting for it: a text that names
     // an existing file as a whole is exactly that file, spaces and all; any other text is a command

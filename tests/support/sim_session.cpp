@@ -14,7 +14,8 @@ SimSession::SimSession(const StandInOptions& options)
       lengths(desktop->Files(), desktop->Clock()),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
                                          folderBrowser, instanceCheck, bubbleTips, shortcuts, clock,
-                                         standard_desktop::ProgramFile, lengths, standard_desktop::ProgramFolder,
+                                         standard_desktop::ProgramFile, lengths, desktop->Taskbar(),
+                                         standard_desktop::ProgramFolder,
                                          standard_desktop::LogFolder}) {
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);
     settings.WriteSetting("Velutreck", "Settings", "TempFolder", standard_desktop::TempFolder);

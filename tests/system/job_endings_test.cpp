@@ -184,6 +184,7 @@ TEST(JobEndings, ALeftoverImageThatCannotBeDeletedEndsTheProgramAfterItsMessage)
     EXPECT_EQ(session.messageBoxes.Shown()[1].style, MessageBoxStyle::Critical);
     EXPECT_EQ(session.bubbleTips.calls.back(), "Remove");
     EXPECT_EQ(session.form.Engine().JobState(), 3);
+    EXPECT_EQ(session.desktop->Taskbar().Now().state, TaskbarProgress::Error);
     const auto ticks = session.Ticks();
     session.RunFor(Hour);
     EXPECT_EQ(session.Ticks(), ticks);  // nothing further of the job runs

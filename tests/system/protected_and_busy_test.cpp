@@ -73,6 +73,7 @@ TEST(HarshWindows, AProgramRunAsAdministratorEndsTheJobAtOnceWithOneMessageSayin
         EXPECT_FALSE(session.IsRunning());
         EXPECT_FALSE(session.desktop->KeptAwake());
         EXPECT_EQ(session.Caption(), "Velutreck");
+        EXPECT_EQ(session.desktop->Taskbar().Now().state, TaskbarProgress::Error);
         const auto& shown = session.messageBoxes.Shown();
         ASSERT_EQ(shown.size(), 2u);  // the checklist, then the one error
         EXPECT_EQ(shown[1].text, test.message);

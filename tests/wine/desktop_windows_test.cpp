@@ -87,7 +87,7 @@ TEST(DesktopWindows, AProgramStartedFromAnUnquotedPathWithSpacesCanBeActivatedBy
     EXPECT_EQ(GetForegroundWindow(), started);
 
     process.End(started);
-    EXPECT_EQ(KindThrownBy([&] { desktop.ActivateByTask(task); }), FailureKind::Automation);
+    EXPECT_EQ(KindThrownBy([&] { desktop.ActivateByTask(task); }), FailureKind::NoWindow);
     EXPECT_EQ(KindThrownBy([&] { desktop.StartProgram(Narrow((folder / L"missing.exe").wstring())); }),
               FailureKind::Automation);
 }

@@ -1,5 +1,5 @@
 // The main window's message handling: every button, check box and menu entry to its frmMain
-// handler through the handler gate, files dropped onto the track list and items a second copy hands over, the tab pages, the tooltips' notifications, the colours behind
+// handler through the handler gate, files dropped onto the track list and items a second copy hands over, the taskbar button's creation, the tab pages, the tooltips' notifications, the colours behind
 // the controls on the tab pages, and the window moving to a screen of another DPI.
 #include "app/win32/main_window.h"
 
@@ -60,6 +60,10 @@ LRESULT CALLBACK MainWindow::WindowProcedure(HWND window, UINT message, WPARAM w
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == Win32TaskbarButton::CreatedMessage()) {
+        parts_->taskbar.OnButtonCreated();
+        return 0;
+    }
     switch (message) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));

@@ -1,6 +1,6 @@
 // The pieces of the main window that live as long as its window: the child windows and their
-// resources, the tooltips, the form, the master timer, the dialogs, the bound controls, and
-// frmMain itself. Shared by the window's creation and its message handling.
+// resources, the tooltips, the form, the master timer, the dialogs, the taskbar button, the bound
+// controls, and frmMain itself. Shared by the window's creation and its message handling.
 #pragma once
 
 #include <memory>
@@ -17,6 +17,7 @@
 #include "platform/win32/modal_state.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_form.h"
+#include "platform/win32/win32_taskbar_button.h"
 #include "platform/win32/window_dpi.h"
 
 namespace velutreck {
@@ -41,13 +42,14 @@ struct MainWindow::Parts {
           messageBoxes(window, modal),
           commonDialog(window, modal),
           folderBrowser(window, modal),
+          taskbar(window),
           controls(children, tips, form, timer),
           gate(form, messageBoxes),
           background(children[ControlId::SSTab1]),
           frm(controls.Bind(), FormServices{services.desktop, services.files, messageBoxes, services.settings,
                                             commonDialog, folderBrowser, services.instanceCheck, bubbleTips,
                                             services.shortcuts, services.clock, services.programFile,
-                                            services.lengths, services.programFolder, services.logFolder}) {}
+                                            services.lengths, taskbar, services.programFolder, services.logFolder}) {}
 
     ModalState modal;
     ChildWindows children;
@@ -59,6 +61,7 @@ struct MainWindow::Parts {
     Win32MessageBoxes messageBoxes;
     Win32CommonDialog commonDialog;
     Win32FolderBrowser folderBrowser;
+    Win32TaskbarButton taskbar;
     WindowControls controls;
     HandlerGate gate;
     TrackListMenu menu;

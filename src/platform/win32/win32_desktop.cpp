@@ -162,7 +162,7 @@ void Win32Desktop::ActivateByTitle(const std::string& title) {
 void Win32Desktop::ActivateByTask(TaskId task) {
     HWND window = FindWindowOfProcess(task);
     if (window == nullptr) {
-        throw Failure(FailureKind::Automation, "The program of task " + std::to_string(task) + " has no window to activate.");
+        throw Failure(FailureKind::NoWindow, "The program of task " + std::to_string(task) + " has no window to activate.");
     }
     BringToForeground(window);
     intendedProgram_ = task;
