@@ -100,14 +100,23 @@ TEST_P(WindowAtDpi, IsScaledFromTwipsWithNoLabelRunningIntoItsNeighboursOnAnyTab
     const RECT compression = ScreenRectOf(ControlOf(window, ControlId::cboCompression));
     EXPECT_EQ(compression.bottom - compression.top, TwipsToPixels(3840 + 315, dpi) - TwipsToPixels(3840, dpi));
 
-    // Entries in the list, and a path too long for its box, show how both are drawn.
+    // The list of an evening, 214 files in 13 groups, with a path too long for its box, and the
+    // longest summary such a list makes: the help page shows this picture.
     const HWND list = ControlOf(window, ControlId::lstAudioFiles);
-    for (const wchar_t* entry : {L"C:\\Music\\Mozart\\01 Allegro.mp3", L"---Break---",
-                                 L"D:\\Audio\\Björk – Jóga (Live at the Royal Opera House, London, 2001).wav"}) {
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    for (int group = 1; group <= 13; ++group) {
+        if (group > 1) {
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"---Break---"));
+        }
+        for (int track = 1; track <= (group <= 6 ? 17 : 16); ++track) {
+            const std::wstring entry =
+                group == 1 && track == 2
+                    ? L"D:\\Audio\\Björk – Jóga (Live at the Royal Opera House, London, 2001).wav"
+                    : L"C:\\Music\\Album " + std::to_wstring(group) + L"\\" + (track < 10 ? L"0" : L"") +
+                          std::to_wstring(track) + L" Track " + std::to_wstring(track) + L".mp3";
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        }
     }
     SendMessageW(list, LB_SETCURSEL, 1, 0);
-    // The longest summary a list of an evening makes.
     SendMessageW(ControlOf(window, ControlId::lblSummary), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(L"214 files in 13 groups, 12:31:07 - 10:11:07 too long for an 80-minute "
                                           L"MiniDisc at LP2 (the length of 12 files is unknown)"));
