@@ -40,6 +40,10 @@ bool NewShellLink(ComPointer<IShellLinkW>& link) {
 }  // namespace
 
 std::optional<std::string> Win32Shortcuts::Target(const std::string& shortcut) const {
+    // Most users have no shortcut: start-up then loads no shell link handler.
+    if (GetFileAttributesW(Widen(shortcut).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return std::nullopt;
+    }
     ComPointer<IShellLinkW> link;
     ComPointer<IPersistFile> file;
     if (!NewShellLink(link) || FAILED(link->QueryInterface(IID_IPersistFile, file.OutVoid())) ||
