@@ -4,6 +4,8 @@
 #include <mfidl.h>
 #include <mfreadwrite.h>
 
+#include "platform/win32/com_pointer.h"
+
 namespace velutreck {
 
 namespace {
@@ -62,8 +64,8 @@ std::optional<std::chrono::milliseconds> MediaFoundationLength::Read(const std::
     if (!Load()) {
         return std::nullopt;
     }
-    IMFSourceReader* reader = nullptr;
-    if (FAILED(reinterpret_cast<CreateReaderFunction>(createReader_)(path.c_str(), nullptr, &reader)) || reader == nullptr) {
+    ComPointer<IMFSourceReader> reader;
+    if (FAILED(reinterpret_cast<CreateReaderFunction>(createReader_)(path.c_str(), nullptr, reader.Out())) || !reader) {
         return std::nullopt;
     }
     std::optional<std::chrono::milliseconds> length;
@@ -74,7 +76,6 @@ std::optional<std::chrono::milliseconds> MediaFoundationLength::Read(const std::
         length = std::chrono::milliseconds(static_cast<long long>(duration.uhVal.QuadPart) / HundredNanosecondsPerMs);
     }
     PropVariantClear(&duration);
-    reader->Release();
     return length;
 }
 

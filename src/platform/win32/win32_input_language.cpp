@@ -42,6 +42,8 @@ HKL LatinLayout(const std::vector<KeyStroke>& strokes) {
     return LoadKeyboardLayoutW(L"00000409", KLF_NOTELLSHELL);
 }
 
+// A thread's default IME window answers WM_IME_CONTROL for the input context of that thread's focus;
+// the message is sent, so the answer is known before any key goes.
 std::optional<bool> OpenStatus(HWND imeWindow) {
     DWORD_PTR open = 0;
     if (!SendMessageTimeoutW(imeWindow, WM_IME_CONTROL, ImcGetOpenStatus, 0, SMTO_ABORTIFHUNG, AnswerTimeoutMs, &open)) {
@@ -72,6 +74,8 @@ LatinLayoutWhileTyping::LatinLayoutWhileTyping(HWND target, const std::vector<Ke
     const HKL latin = LatinLayout(strokes);
     const HWND focus = FocusOf(thread_);
     if (latin != nullptr && focus != nullptr) {
+        // ActivateKeyboardLayout switches only the calling thread; another thread switches when its
+        // default window procedure takes this request, later, so the switch is checked, not assumed.
         PostMessageW(focus, WM_INPUTLANGCHANGEREQUEST, 0, reinterpret_cast<LPARAM>(latin));
         for (int check = 0; check < 100 && GetKeyboardLayout(thread_) != latin; ++check) {
             desktop.Pause(20);

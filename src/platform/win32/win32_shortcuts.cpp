@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 #include "base/windows_paths.h"
+#include "platform/win32/com_pointer.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 
@@ -11,27 +12,6 @@
 namespace velutreck {
 
 namespace {
-
-// Releases a COM interface when it goes.
-template <typename Interface>
-class ComPointer {
-public:
-    ComPointer() = default;
-    ComPointer(const ComPointer&) = delete;
-    ComPointer& operator=(const ComPointer&) = delete;
-    ~ComPointer() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-        }
-    }
-    Interface* operator->() const { return pointer_; }
-    Interface** Out() { return &pointer_; }
-    void** OutVoid() { return reinterpret_cast<void**>(&pointer_); }
-    explicit operator bool() const { return pointer_ != nullptr; }
-
-private:
-    Interface* pointer_ = nullptr;
-};
 
 bool NewShellLink(ComPointer<IShellLinkW>& link) {
     return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.OutVoid()));

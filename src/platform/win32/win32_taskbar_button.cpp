@@ -24,24 +24,19 @@ Win32TaskbarButton::Win32TaskbarButton(HWND window) : window_(window) {
     ChangeWindowMessageFilterEx(window_, CreatedMessage(), MSGFLT_ALLOW, nullptr);
 }
 
-Win32TaskbarButton::~Win32TaskbarButton() { Release(); }
-
 UINT Win32TaskbarButton::CreatedMessage() {
     static const UINT message = RegisterWindowMessageW(L"TaskbarButtonCreated");
     return message;
 }
 
 bool Win32TaskbarButton::OnButtonCreated() {
-    Release();
-    ITaskbarList3* list = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&list)))) {
+    if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(list_.Out())))) {
         return false;
     }
-    if (FAILED(list->HrInit())) {
-        list->Release();
+    if (FAILED(list_->HrInit())) {
+        list_.Reset();
         return false;
     }
-    list_ = list;
     ApplyProgress();
     ApplyTooltip();
     return true;
@@ -73,7 +68,7 @@ void Win32TaskbarButton::Flash() {
 }
 
 void Win32TaskbarButton::ApplyProgress() {
-    if (list_ == nullptr) {
+    if (!list_) {
         return;
     }
     if (state_ != TaskbarProgress::None) {
@@ -83,16 +78,9 @@ void Win32TaskbarButton::ApplyProgress() {
 }
 
 void Win32TaskbarButton::ApplyTooltip() {
-    if (list_ != nullptr) {
+    if (list_) {
         // No tooltip of its own gives the button the window's title.
         list_->SetThumbnailTooltip(window_, tooltip_.empty() ? nullptr : tooltip_.c_str());
-    }
-}
-
-void Win32TaskbarButton::Release() {
-    if (list_ != nullptr) {
-        list_->Release();
-        list_ = nullptr;
     }
 }
 

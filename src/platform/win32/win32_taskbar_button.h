@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/taskbar_button.h"
+#include "platform/win32/com_pointer.h"
 #include "platform/win32/windows_api.h"
 
 #include <shobjidl.h>
@@ -18,7 +19,6 @@ public:
     explicit Win32TaskbarButton(HWND window);
     Win32TaskbarButton(const Win32TaskbarButton&) = delete;
     Win32TaskbarButton& operator=(const Win32TaskbarButton&) = delete;
-    ~Win32TaskbarButton() override;
 
     // The registered "TaskbarButtonCreated" message.
     static UINT CreatedMessage();
@@ -33,10 +33,9 @@ public:
 private:
     void ApplyProgress();
     void ApplyTooltip();
-    void Release();
 
     HWND window_;
-    ITaskbarList3* list_ = nullptr;
+    ComPointer<ITaskbarList3> list_;
     TaskbarProgress state_ = TaskbarProgress::None;
     std::uint64_t completed_ = 0;
     std::uint64_t total_ = 0;
