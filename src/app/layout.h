@@ -60,7 +60,9 @@ struct LayoutControl {
     std::string_view caption;
     TwipsRect rect;
     // The place in the Tab order, from 0. Pictures have none. A label's place matters too: its
-    // access key moves the focus to the next control in this order.
+    // access key moves the focus to the next control in this order. The list's summary and the Send
+    // to box with its heading came later and take the places after 45, so that the places users
+    // and their tools know stay where they were.
     std::optional<int> keyboardOrder;
     ControlStyle style = {};
     Artwork artwork = Artwork::None;
@@ -86,9 +88,9 @@ inline constexpr int PauseUpDownMinimum = 0;
 inline constexpr int PauseUpDownMaximum = 999;
 
 inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
-    {"SSTab1", ControlId::SSTab1, ControlKind::TabControl, Container::Client, "", {120, 120, 10575, 7215}, 35},
+    {"SSTab1", ControlId::SSTab1, ControlKind::TabControl, Container::Client, "", {120, 120, 10575, 7215}, 34},
     {"lblAppName", ControlId::lblAppName, ControlKind::Label, Container::Client, "",
-     {120, 7440, 810, 195}, 34, {.bold = true, .greyText = true}},
+     {120, 7440, 810, 195}, 33, {.bold = true, .greyText = true}},
     {"btnStartStop", ControlId::btnStartStop, ControlKind::Button, Container::Client, "&Start",
      {7200, 7440, 1095, 375}, 0, {.defaultButton = true}},
     {"btnQuit", ControlId::btnQuit, ControlKind::Button, Container::Client, "Q&uit",
@@ -100,8 +102,8 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
      {2160, 7440, 4920, 375}, 49, {.wraps = true}},
 
     {"Label4", ControlId::Label4, ControlKind::SectionHeading, Container::FilesTab, "Audio files to write to MiniDisc",
-     {240, 480, 2130, 195}, 37},
-    {"Frame4", ControlId::Frame4, ControlKind::FrameRule, Container::FilesTab, "", {2400, 585, 7935, 30}, 36},
+     {240, 480, 2130, 195}, 36},
+    {"Frame4", ControlId::Frame4, ControlKind::FrameRule, Container::FilesTab, "", {2400, 585, 7935, 30}, 35},
     {"Image1", ControlId::Image1, ControlKind::Picture, Container::FilesTab, "",
      {240, 840, 480, 480}, std::nullopt, {}, Artwork::TrackListPicture},
     {"chkAutoBreak", ControlId::chkAutoBreak, ControlKind::CheckBox, Container::FilesTab,
@@ -124,8 +126,8 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
      {9240, 6600, 1095, 375}, 12},
 
     {"Label1", ControlId::Label1, ControlKind::SectionHeading, Container::SettingsTab,
-     "Ahead Nero Burning Rom && ImageDrive settings", {240, 480, 3435, 195}, 42},
-    {"Frame1", ControlId::Frame1, ControlKind::FrameRule, Container::SettingsTab, "", {3720, 585, 6615, 30}, 39},
+     "Ahead Nero Burning Rom && ImageDrive settings", {240, 480, 3435, 195}, 41},
+    {"Frame1", ControlId::Frame1, ControlKind::FrameRule, Container::SettingsTab, "", {3720, 585, 6615, 30}, 38},
     {"Image2", ControlId::Image2, ControlKind::Picture, Container::SettingsTab, "",
      {240, 840, 480, 480}, std::nullopt, {}, Artwork::NeroPicture},
     {"lblAudioProject", ControlId::lblAudioProject, ControlKind::Label, Container::SettingsTab,
@@ -147,8 +149,8 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
     {"btnBrowseForImageDrive", ControlId::btnBrowseForImageDrive, ControlKind::Button, Container::SettingsTab, "...",
      {10050, 2310, 255, 245}, 21, {.bold = true}},
     {"Label7", ControlId::Label7, ControlKind::SectionHeading, Container::SettingsTab,
-     "Sony NetMD Simple Burner settings", {240, 2880, 2520, 195}, 41},
-    {"Frame3", ControlId::Frame3, ControlKind::FrameRule, Container::SettingsTab, "", {2880, 2985, 7455, 30}, 38},
+     "Sony NetMD Simple Burner settings", {240, 2880, 2520, 195}, 40},
+    {"Frame3", ControlId::Frame3, ControlKind::FrameRule, Container::SettingsTab, "", {2880, 2985, 7455, 30}, 37},
     {"Image3", ControlId::Image3, ControlKind::Picture, Container::SettingsTab, "",
      {240, 3240, 480, 480}, std::nullopt, {}, Artwork::SimpleBurnerPicture},
     {"Label12", ControlId::Label12, ControlKind::Label, Container::SettingsTab,
@@ -166,7 +168,7 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
     {"txtPause", ControlId::txtPause, ControlKind::TextBox, Container::SettingsTab, "", {2520, 4200, 520, 285}, 28},
     {"UpDown1", ControlId::UpDown1, ControlKind::UpDown, Container::SettingsTab, "", {3045, 4200, 255, 285}, 29},
     {"Label2", ControlId::Label2, ControlKind::Label, Container::SettingsTab, "seconds to load and erase MiniDiscs",
-     {3360, 4245, 2565, 195}, 40},
+     {3360, 4245, 2565, 195}, 39},
     {"chkErase", ControlId::chkErase, ControlKind::CheckBox, Container::SettingsTab,
      "&Erase MiniDisc before writing new files", {960, 4560, 3135, 255}, 30},
     {"chkNameTracks", ControlId::chkNameTracks, ControlKind::CheckBox, Container::SettingsTab,
@@ -179,17 +181,17 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
     {"Image5", ControlId::Image5, ControlKind::Picture, Container::SettingsTab, "",
      {240, 6240, 480, 480}, std::nullopt, {}, Artwork::ProgramIcon},
     {"chkSendTo", ControlId::chkSendTo, ControlKind::CheckBox, Container::SettingsTab,
-     "Show Velutreck in E&xplorer's Send to menu", {960, 6240, 4215, 255}, 33},
+     "Show Velutreck in E&xplorer's Send to menu", {960, 6240, 4215, 255}, 46},
 
     {"Label3", ControlId::Label3, ControlKind::SectionHeading, Container::AboutTab, "About Velutreck",
-     {240, 480, 1215, 195}, 46},
-    {"Frame2", ControlId::Frame2, ControlKind::FrameRule, Container::AboutTab, "", {1560, 585, 8775, 30}, 43},
+     {240, 480, 1215, 195}, 45},
+    {"Frame2", ControlId::Frame2, ControlKind::FrameRule, Container::AboutTab, "", {1560, 585, 8775, 30}, 42},
     {"Image4", ControlId::Image4, ControlKind::Picture, Container::AboutTab, "",
      {240, 840, 480, 480}, std::nullopt, {}, Artwork::ProgramIcon},
     {"lblAppName2", ControlId::lblAppName2, ControlKind::Label, Container::AboutTab, "",
-     {960, 840, 810, 195}, 44, {.bold = true}},
+     {960, 840, 810, 195}, 43, {.bold = true}},
     {"lblCopyright", ControlId::lblCopyright, ControlKind::Label, Container::AboutTab, "",
-     {960, 1080, 9345, 4635}, 45, {.wraps = true}},
+     {960, 1080, 9345, 4635}, 44, {.wraps = true}},
 });
 
 // Twips to pixels at a DPI, rounded to the nearest pixel (halves away from zero).

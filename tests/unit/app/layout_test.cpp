@@ -23,6 +23,13 @@ TEST(Layout, KeyboardOrderRunsFrom0To49WithoutGapsAndOnlyPicturesHaveNone) {
         EXPECT_EQ(control.keyboardOrder.has_value(), control.kind != ControlKind::Picture) << control.name;
     }
     EXPECT_EQ(ControlsInKeyboardOrder().front()->id, InitialFocus);
+    // The controls added to the first window come after its places 0 to 45, which stay as they were.
+    for (const LayoutControl* control : ControlsInKeyboardOrder()) {
+        const bool added = std::set<std::string_view>{"lblSummary", "Label13", "Frame5", "chkSendTo"}.contains(control->name);
+        EXPECT_EQ(*control->keyboardOrder >= 46, added) << control->name;
+    }
+    EXPECT_EQ(ControlsInKeyboardOrder()[33]->id, ControlId::lblAppName);
+    EXPECT_EQ(ControlsInKeyboardOrder()[45]->id, ControlId::Label3);
 }
 
 TEST(Layout, EveryControlAndMenuEntryHasAnIdOfItsOwn) {
