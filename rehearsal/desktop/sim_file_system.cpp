@@ -44,7 +44,6 @@ SimFileSystem::SimFileSystem()
     : knownFolders_{
           {KnownFolder::ProgramFiles, "C:\\Program Files"},
           {KnownFolder::ProgramFilesX86, "C:\\Program Files (x86)"},
-          {KnownFolder::Windows, "C:\\Windows"},
           {KnownFolder::SendTo, "C:\\Users\\Owner\\AppData\\Roaming\\Microsoft\\Windows\\SendTo"},
       } {
     folders_.emplace("c:\\", "C:\\");

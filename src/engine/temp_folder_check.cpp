@@ -2,30 +2,13 @@
 
 #include <exception>
 
-#include "base/windows_paths.h"
-#include "drivers/temp_image.h"
-
 namespace velutreck {
 
 namespace {
 
-// Beside the image, under a name of its own, so that a mounted image cannot get in the way.
+// Beside the image, under a name of its own, so that a mounted image cannot get in the way: a
+// folder typed without its backslash puts both in its parent ("C:\Temp~TmpVelutreck.tmp").
 const std::string ProbeName = "~TmpVelutreck.tmp";
-
-bool WindowsProtects(const std::string& folder, const FileSystem& files) {
-    const std::string windows = files.KnownFolderPath(KnownFolder::Windows);
-    // The drive's root alone: a folder a user makes below it is the user's own.
-    if (windows.size() >= 3 && windows[1] == ':' && SamePath(folder, windows.substr(0, 3))) {
-        return true;
-    }
-    for (const KnownFolder tree : {KnownFolder::ProgramFiles, KnownFolder::ProgramFilesX86, KnownFolder::Windows}) {
-        const std::string path = files.KnownFolderPath(tree);
-        if (!path.empty() && (SamePath(folder, path) || PathBelow(folder, path))) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // Windows virtualizes only 32-bit programs without a manifest that names their execution level;
 // 64-bit Velutreck's own writes are never redirected, so what it finds here is the folder's truth.
@@ -42,8 +25,7 @@ bool CanCreateAndDelete(const std::string& path, FileSystem& files) {
 }  // namespace
 
 bool TempFolderUsable(const std::string& tempFolder, FileSystem& files) {
-    const std::string imageFolder = FolderOfFile(files.FullPath(TempImagePath(tempFolder)));
-    return !WindowsProtects(imageFolder, files) && CanCreateAndDelete(tempFolder + ProbeName, files);
+    return CanCreateAndDelete(tempFolder + ProbeName, files);
 }
 
 std::string TempFolderMessage(const std::string& tempFolder) {

@@ -1,7 +1,8 @@
 // Whether Nero can write the temporary image into the temp folder and Velutreck delete it there.
-// Nero and ImageDrive are old programs: what they write into a folder Windows protects, Windows
-// may quietly put into the user's VirtualStore instead, where Velutreck neither sees nor deletes
-// it, and the next group's "Save Image File" then meets an image that is already there.
+// Nero and ImageDrive are old programs: what they write into a folder Windows protects (the root of
+// the system drive, Program Files, Windows), Windows may quietly put into the user's VirtualStore
+// instead, where Velutreck neither sees nor deletes it, and the next group's "Save Image File" then
+// meets an image that is already there.
 #pragma once
 
 #include <string>
@@ -10,10 +11,8 @@
 
 namespace velutreck {
 
-// False for a folder Windows protects (the root of its drive, Program Files and Windows with every
-// folder below them), even when Velutreck could write there (run as administrator), and for a
-// folder where Velutreck cannot create a file and delete it again. The folder is the one the
-// image goes into, which for a text without its trailing backslash is the parent.
+// Whether Velutreck can create a file where the image goes and delete it again. Velutreck's own
+// writes are never redirected, so a folder Windows protects from the user fails here.
 bool TempFolderUsable(const std::string& tempFolder, FileSystem& files);
 
 // "Error: Velutreck cannot write into ..." with what to do, naming the folder as typed.

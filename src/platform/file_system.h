@@ -15,7 +15,7 @@ struct FolderListing {
 };
 
 // Folders Windows names for itself and for the user.
-enum class KnownFolder { ProgramFiles, ProgramFilesX86, Windows, SendTo };
+enum class KnownFolder { ProgramFiles, ProgramFilesX86, SendTo };
 
 class FileSystem {
 public:

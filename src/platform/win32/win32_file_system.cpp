@@ -142,7 +142,6 @@ std::string Win32FileSystem::KnownFolderPath(KnownFolder folder) const {
     switch (folder) {
     case KnownFolder::ProgramFiles: return velutreck::KnownFolderPath(FOLDERID_ProgramFiles);
     case KnownFolder::ProgramFilesX86: return velutreck::KnownFolderPath(FOLDERID_ProgramFilesX86);
-    case KnownFolder::Windows: return velutreck::KnownFolderPath(FOLDERID_Windows);
     case KnownFolder::SendTo: return velutreck::KnownFolderPath(FOLDERID_SendTo);
     }
     return {};
