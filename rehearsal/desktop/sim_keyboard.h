@@ -26,6 +26,7 @@ public:
     explicit SimKeyboardLayout(SimLayout layout);
     std::optional<LayoutKey> KeyFor(char16_t character) const override;
     std::uint16_t ScanCode(std::uint16_t virtualKey) const override { return virtualKey; }
+    bool HasDeadKeys() const override;
 
     struct Typed {
         char32_t character = 0;

@@ -101,6 +101,11 @@ std::optional<LayoutKey> SimKeyboardLayout::KeyFor(char16_t character) const {
     return std::nullopt;
 }
 
+bool SimKeyboardLayout::HasDeadKeys() const {
+    return std::any_of(keys_.begin(), keys_.end(),
+                       [](const Key& key) { return key.deadPlain || key.deadShifted || key.deadAltGr; });
+}
+
 std::optional<SimKeyboardLayout::Typed> SimKeyboardLayout::Type(std::uint16_t virtualKey, bool shift, bool altGr,
                                                                 bool capsLock) const {
     const auto key = std::find_if(keys_.begin(), keys_.end(), [&](const Key& k) { return k.virtualKey == virtualKey; });

@@ -117,7 +117,8 @@ std::optional<LayoutKey> LayoutKeyFor(char32_t character, const KeyboardLayout& 
 
 // A plain Latin letter the layout lacks goes as Unicode rather than as its key: on a Cyrillic
 // layout the key of "M" types "Ь" into a text. Windows cannot tell, without disturbing the keyboard,
-// whether a shifted or AltGr key is dead, so the characters dead keys are made for go as Unicode too.
+// whether a shifted or AltGr key is dead, so on a layout with dead keys the characters dead keys are
+// made for go as Unicode too; on one without, they go as their keys like any character.
 std::optional<LayoutKey> KeyFor(const KeyStroke& stroke, const KeyboardLayout& layout, bool textAsUnicode) {
     if (IsShortcut(stroke)) {
         if (const std::optional<LayoutKey> key = LayoutKeyFor(stroke.character, layout)) {
@@ -129,7 +130,7 @@ std::optional<LayoutKey> KeyFor(const KeyStroke& stroke, const KeyboardLayout& l
         return std::nullopt;
     }
     const bool text = !stroke.shift;
-    if (IsDeadKeyCharacter(stroke.character) || (text && textAsUnicode)) {
+    if ((IsDeadKeyCharacter(stroke.character) && layout.HasDeadKeys()) || (text && textAsUnicode)) {
         return std::nullopt;
     }
     return LayoutKeyFor(stroke.character, layout);

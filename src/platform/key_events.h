@@ -4,7 +4,8 @@
 // real key. A stroke that holds Ctrl or Alt is a shortcut: when the layout has no key for its
 // ASCII letter or digit (a Cyrillic or Greek layout has no "e"), the desktop switches the program
 // to a Latin layout first. Characters of a text go as Unicode packets, which never carry a
-// modifier, when the layout cannot type them or types them with a dead key.
+// modifier, when the layout cannot type them or types them with a dead key; on a layout with dead
+// keys, so do the accents and quote marks dead keys are made for.
 // Modifiers held over a key are pressed and released with it, so that nothing of ours stays held.
 #pragma once
 
@@ -77,6 +78,7 @@ public:
     // None when no key types the character with modifiers we can press.
     virtual std::optional<LayoutKey> KeyFor(char16_t character) const = 0;
     virtual std::uint16_t ScanCode(std::uint16_t virtualKey) const = 0;
+    virtual bool HasDeadKeys() const = 0;
 };
 
 // The events of one stroke: modifier downs, the key down and up, modifier ups. With textAsUnicode

@@ -64,8 +64,9 @@ TEST_F(DesktopTyping, AWholeListOfNamesArrivesLiterallyAtAFewMillisecondsPerChar
 }
 
 TEST_F(DesktopTyping, CombinationsArriveAsSuchAreReleasedAfterwardsAndAWaitedInjectionWaitsForASlowWindow) {
-    TypeWaited("%e^a+{END}%(Y){HOME}b");
-    const std::vector<std::string> expected = {"Alt+45", "Ctrl+41", "Shift+23", "Shift+Alt+59", "24", "42"};
+    // Wine's US layout has no dead keys: "~" is Shift and its own key there, as a user types it.
+    TypeWaited("%e^a+{END}%(Y){HOME}b{~}");
+    const std::vector<std::string> expected = {"Alt+45", "Ctrl+41", "Shift+23", "Shift+Alt+59", "24", "42", "Shift+C0"};
     EXPECT_EQ(target->KeyLog(), expected);
     EXPECT_FALSE(AnyModifierDown());
     // Programs that read the hardware code of a key find one.

@@ -17,10 +17,31 @@ UINT Send(const std::vector<KeyEvent>& events) {
 // The lowest bit of the key state is the toggle of a lock key.
 bool CapsLockOn() { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
 
+// MapVirtualKeyExW sets the top bit for a key that is dead without Shift: what it types depends
+// on the next key.
+bool DeadWithoutShift(UINT virtualKey, HKL layout) {
+    return (MapVirtualKeyExW(virtualKey, MAPVK_VK_TO_CHAR, layout) & 0x80000000u) != 0;
+}
+
+// The common layouts with dead keys have one that is dead without Shift (US-International ' and `,
+// French and German ^, Spanish ´). ToUnicodeEx would tell the shifted ones too, but on older Windows
+// it changes the keyboard state of the thread that asks.
+bool AnyKeyDeadWithoutShift(HKL layout) {
+    for (UINT virtualKey = 0x01; virtualKey <= 0xFE; ++virtualKey) {
+        if (DeadWithoutShift(virtualKey, layout)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 WindowKeyboardLayout::WindowKeyboardLayout(HWND window)
-    : layout_(GetKeyboardLayout(GetWindowThreadProcessId(window, nullptr))) {}
+    : WindowKeyboardLayout(GetKeyboardLayout(GetWindowThreadProcessId(window, nullptr))) {}
+
+WindowKeyboardLayout::WindowKeyboardLayout(HKL layout)
+    : layout_(layout), hasDeadKeys_(AnyKeyDeadWithoutShift(layout)) {}
 
 // VkKeyScanExW gives the key in the low byte and the shift state in the high one: 1 Shift,
 // 2 Ctrl, 4 Alt, higher bits for keys we cannot press; -1 when no key types the character.
@@ -31,9 +52,7 @@ std::optional<LayoutKey> WindowKeyboardLayout::KeyFor(char16_t character) const 
     if (virtualKey == 0xFF || (shiftState & ~7) != 0) {
         return std::nullopt;
     }
-    // MapVirtualKeyExW sets the top bit for a key that is dead without Shift: what it types depends
-    // on the next key.
-    if (shiftState == 0 && (MapVirtualKeyExW(virtualKey, MAPVK_VK_TO_CHAR, layout_) & 0x80000000u) != 0) {
+    if (shiftState == 0 && DeadWithoutShift(virtualKey, layout_)) {
         return std::nullopt;
     }
     return LayoutKey{.virtualKey = virtualKey,

@@ -16,12 +16,14 @@ namespace velutreck {
 class WindowKeyboardLayout : public KeyboardLayout {
 public:
     explicit WindowKeyboardLayout(HWND window);
-    explicit WindowKeyboardLayout(HKL layout) : layout_(layout) {}
+    explicit WindowKeyboardLayout(HKL layout);
     std::optional<LayoutKey> KeyFor(char16_t character) const override;
     std::uint16_t ScanCode(std::uint16_t virtualKey) const override;
+    bool HasDeadKeys() const override { return hasDeadKeys_; }
 
 private:
     HKL layout_;
+    bool hasDeadKeys_;
 };
 
 std::vector<INPUT> ToInputs(const std::vector<KeyEvent>& events);
