@@ -10,6 +10,10 @@ namespace velutreck {
 
 void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     const std::string call = std::string(waited ? "Type(" : "Send(") + Quoted(keys.notation) + ")";
+    if (keys.strokes.empty()) {
+        Note(call);
+        return;
+    }
     RefuseUnlessIntended(call, keys);
     RefuseIfElevated(call, windows_.Focus());
     Note(call);

@@ -123,6 +123,9 @@ public:
         return keys;
     }
 
+    // Not a key, not even the marker key, nor a character.
+    bool NothingArrived() const { return WindowText(log_).empty() && TypedText().empty(); }
+
     void Clear() const {
         SendMessageW(typing_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
         SendMessageW(log_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));

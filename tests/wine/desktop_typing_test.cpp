@@ -72,6 +72,11 @@ TEST_F(DesktopTyping, CombinationsArriveAsSuchAreReleasedAfterwardsAndAWaitedInj
     // Programs that read the hardware code of a key find one.
     EXPECT_NE(WindowKeyboardLayout(target->Window()).ScanCode('A'), 0);
 
+    // An empty disc name: Home and Shift+End, then nothing at all.
+    target->Clear();
+    TypeWaited("");
+    EXPECT_TRUE(target->NothingArrived());
+
     target->Clear();
     SendMessageW(target->Window(), KeyCaptureSetDelay, 40, 0);
     TypeWaited("slow and steady");

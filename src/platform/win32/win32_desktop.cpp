@@ -112,6 +112,10 @@ void Win32Desktop::PostMessage(WindowHandle window, std::uint32_t message, std::
 }
 
 void Win32Desktop::InjectKeys(const KeySequence& keys, bool waited) {
+    // An empty sequence (an empty disc name) types nothing, not even the marker key of the wait.
+    if (keys.strokes.empty()) {
+        return;
+    }
     RefuseUnlessIntended(keys);
     HWND foreground = GetForegroundWindow();
     // SendInput reports success even when Windows drops the keys for a program above our level.
