@@ -152,8 +152,9 @@ ChildWindows::ChildWindows(HWND parent, HINSTANCE instance) {
         }
     }
     // The tab control lies under everything else so that it never paints over the headings, rules
-    // and pictures on its pages. It keeps its place in the Tab order, since nothing after it there
-    // takes the focus.
+    // and pictures on its pages. The Tab key follows this stacking, so the tab strip comes last,
+    // just after the Send to box (place 46), the one control after it that takes the focus: on the
+    // Settings tab the inputs run from top to bottom and then the strip, as a user reads them.
     const HWND tab = (*this)[ControlId::SSTab1];
     SetWindowPos(tab, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (std::size_t i = 0; i < TabCaptions.size(); ++i) {
