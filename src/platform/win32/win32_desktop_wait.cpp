@@ -60,14 +60,9 @@ void InputWait::Release() {
 bool InputWait::Complete(DWORD idleTimeoutMilliseconds) {
     bool taken = true;
     if (attached_ && heldKey_ != 0) {
-        const WORD key = heldKey_;
-        taken = AwaitKey(key, true, idleTimeoutMilliseconds);
-        Release();
-        // TranslateMessage posts the character of a key-down, and a posted message is taken before
-        // the input behind it: once the release shows, the last character has been handled too.
-        taken = taken && AwaitKey(key, false, idleTimeoutMilliseconds);
+        taken = AwaitKeyDown(heldKey_, idleTimeoutMilliseconds);
     } else if (attached_ && SendMarker(0)) {
-        taken = AwaitKey(MarkerKey, true, idleTimeoutMilliseconds);
+        taken = AwaitKeyDown(MarkerKey, idleTimeoutMilliseconds);
         SendMarker(KEYEVENTF_KEYUP);
     }
     Release();
@@ -80,15 +75,14 @@ bool InputWait::Complete(DWORD idleTimeoutMilliseconds) {
     return true;
 }
 
-// Until the shared key state shows the key down (or up); false when the target took no key for the
-// whole idle time.
-bool InputWait::AwaitKey(WORD key, bool down, DWORD idleTimeoutMilliseconds) const {
+// False when the target took no key for the whole idle time.
+bool InputWait::AwaitKeyDown(WORD key, DWORD idleTimeoutMilliseconds) const {
     // Every key taken out of the queue changes the shared key state, which shows that the target
     // is busy with the keys rather than hung.
     std::array<BYTE, 256> seen{};
     GetKeyboardState(seen.data());
     ULONGLONG lastProgress = GetTickCount64();
-    while (KeySeenDown(key) != down) {
+    while (!KeySeenDown(key)) {
         // When the focus moves to another thread on the way (a key opened another program's
         // window), the last key goes there and this thread no longer sees it. While activation
         // changes hands there may be no foreground window at all for a moment.

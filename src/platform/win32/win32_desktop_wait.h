@@ -4,13 +4,12 @@
 // The wait shares the input state of the target's thread (AttachThreadInput) and holds the last
 // key of the sequence down. The shared key state shows it down once the target has taken its
 // key-down out of the queue, and the queue is first in, first out: by then every key before it
-// has been taken out. Only then is it released, and the wait goes on until the release shows:
-// the character of a key-down is a posted message, taken before the input behind it, so by then
-// the last character has been handled too. Where the last key cannot tell (it was pressed earlier
-// in the sequence, or the last character went as a Unicode packet) a marker key that no program
-// uses is pressed after the sequence instead. A message sent afterwards returns only once the
-// target has finished with the last key. A target that takes no key for a while is hung: the wait
-// gives up on it then, however long a busy target may take over many keys.
+// has been taken out. Only then is it released. Where that key cannot tell (it was pressed
+// earlier in the sequence, or the last character went as a Unicode packet) a marker key that no
+// program uses is pressed after the sequence instead. Posted characters come before input in the
+// queue, so they have been handled too; a message sent afterwards returns only once the target
+// has finished with the last key. A target that takes no key for a while is hung: the wait gives
+// up on it then, however long a busy target may take over many keys.
 #pragma once
 
 #include <vector>
@@ -38,7 +37,7 @@ public:
     bool Complete(DWORD idleTimeoutMilliseconds);
 
 private:
-    bool AwaitKey(WORD key, bool down, DWORD idleTimeoutMilliseconds) const;
+    bool AwaitKeyDown(WORD key, DWORD idleTimeoutMilliseconds) const;
     void Release();
 
     HWND target_;
