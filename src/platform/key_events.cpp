@@ -212,14 +212,14 @@ HeldKey HoldLastKey(const std::vector<std::vector<KeyEvent>>& batches) {
     }
     const std::uint16_t key = press->virtualKey;
     const auto pressesKey = [key](const KeyEvent& event) { return !event.unicode && event.virtualKey == key; };
-    // A stroke presses its own key once, after the modifiers: only earlier strokes can press it too.
-    const bool pressedBefore = std::any_of(batches.begin(), batches.end() - 1, [&](const std::vector<KeyEvent>& batch) {
-        return std::any_of(batch.begin(), batch.end(), pressesKey);
-    });
+    const auto cut = press.base();  // just after the press
+    const bool pressedBefore =
+        std::any_of(batches.begin(), batches.end() - 1,
+                    [&](const std::vector<KeyEvent>& batch) { return std::any_of(batch.begin(), batch.end(), pressesKey); }) ||
+        std::any_of(last.begin(), cut - 1, pressesKey);
     if (pressedBefore) {
         return {.presses = last};
     }
-    const auto cut = press.base();  // just after the press
     return {.presses = {last.begin(), cut}, .releases = {cut, last.end()}, .key = key};
 }
 
