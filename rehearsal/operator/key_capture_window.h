@@ -108,7 +108,7 @@ public:
 
     std::string TypedText() const { return WindowText(typing_); }
 
-    // Every key-down but the modifiers themselves.
+    // Every key-down but the modifiers themselves and the marker key of waited injections.
     std::vector<std::string> KeyLog() const {
         std::vector<std::string> keys;
         const std::string log = WindowText(log_);
@@ -116,7 +116,7 @@ public:
         for (std::size_t end; (end = log.find("\r\n", start)) != std::string::npos; start = end + 2) {
             const std::string line = log.substr(start, end - start);
             const std::string code = line.substr(line.size() - 2);
-            if (code != "10" && code != "11" && code != "12") {
+            if (code != "10" && code != "11" && code != "12" && code != "E8") {
                 keys.push_back(line);
             }
         }

@@ -201,26 +201,4 @@ bool IsModifierKey(std::uint16_t virtualKey) {
     return std::find(ModifierKeys.begin(), ModifierKeys.end(), virtualKey) != ModifierKeys.end();
 }
 
-HeldKey HoldLastKey(const std::vector<std::vector<KeyEvent>>& batches) {
-    if (batches.empty()) {
-        return {};
-    }
-    const std::vector<KeyEvent>& last = batches.back();
-    const auto press = std::find_if(last.rbegin(), last.rend(), [](const KeyEvent& event) { return !event.up; });
-    if (press == last.rend() || press->unicode) {
-        return {.presses = last};
-    }
-    const std::uint16_t key = press->virtualKey;
-    const auto pressesKey = [key](const KeyEvent& event) { return !event.unicode && event.virtualKey == key; };
-    const auto cut = press.base();  // just after the press
-    const bool pressedBefore =
-        std::any_of(batches.begin(), batches.end() - 1,
-                    [&](const std::vector<KeyEvent>& batch) { return std::any_of(batch.begin(), batch.end(), pressesKey); }) ||
-        std::any_of(last.begin(), cut - 1, pressesKey);
-    if (pressedBefore) {
-        return {.presses = last};
-    }
-    return {.presses = {last.begin(), cut}, .releases = {cut, last.end()}, .key = key};
-}
-
 }  // namespace velutreck

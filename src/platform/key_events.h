@@ -100,18 +100,6 @@ std::vector<KeyEvent> CapsLockToggleEvents(bool capsLockOn, const KeyboardLayout
 // The modifier releases owed when only the first `sent` events of a batch went in.
 std::vector<KeyEvent> ReleasesOwed(const std::vector<KeyEvent>& batch, std::size_t sent);
 
-// The last batch of a waited injection, cut after the press of its key. Held down, that key shows
-// in the target's key state once the target has taken it, and so everything typed before it,
-// without a key of Velutreck's own arriving after the sequence. Only a key that nothing earlier in
-// the injection pressed tells that way, and a Unicode packet has no key of its own: then `key` is
-// 0 and `presses` is the whole last batch.
-struct HeldKey {
-    std::vector<KeyEvent> presses;
-    std::vector<KeyEvent> releases;
-    std::uint16_t key = 0;
-};
-HeldKey HoldLastKey(const std::vector<std::vector<KeyEvent>>& batches);
-
 // The named key a virtual key is, if any.
 std::optional<NamedKey> NamedKeyOf(std::uint16_t virtualKey);
 

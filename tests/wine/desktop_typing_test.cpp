@@ -65,7 +65,6 @@ TEST_F(DesktopTyping, AWholeListOfNamesArrivesLiterallyAtAFewMillisecondsPerChar
 
 TEST_F(DesktopTyping, CombinationsArriveAsSuchAreReleasedAfterwardsAndAWaitedInjectionWaitsForASlowWindow) {
     // Wine's US layout has no dead keys: "~" is Shift and its own key there, as a user types it.
-    // The wait holds the last key down until it is taken: no key of Velutreck's own follows.
     TypeWaited("%e^a+{END}%(Y){HOME}b{~}");
     const std::vector<std::string> expected = {"Alt+45", "Ctrl+41", "Shift+23", "Shift+Alt+59", "24", "42", "Shift+C0"};
     EXPECT_EQ(target->KeyLog(), expected);

@@ -135,22 +135,9 @@ void Win32Desktop::InjectKeys(const KeySequence& keys, bool waited) {
     }
     const CapsLockOffWhileTyping capsLockOff(layout, keys.notation, *this);
     const bool textAsUnicode = capsLockOff.StillOn() || inputMethod.StillOpen();
-    std::vector<std::vector<KeyEvent>> batches;
     for (const KeyStroke& stroke : keys.strokes) {
-        batches.push_back(StrokeEvents(stroke, layout, textAsUnicode));
-    }
-    // A waited sequence ends with its last key still down (see InputWait).
-    HeldKey held;
-    if (wait) {
-        held = HoldLastKey(batches);
-        batches.back() = held.presses;
-    }
-    for (const std::vector<KeyEvent>& batch : batches) {
         RefuseUnlessIntended(keys);
-        SendBatch(batch, keys.notation);
-    }
-    if (wait) {
-        wait->HoldBack(std::move(held.releases), held.key);
+        SendBatch(StrokeEvents(stroke, layout, textAsUnicode), keys.notation);
     }
     // A program that takes none of the keys for a while does not respond: the operation stops
     // rather than type more into its queue.

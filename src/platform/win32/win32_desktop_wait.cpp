@@ -3,7 +3,6 @@
 #include <array>
 
 #include "platform/win32/answering_wait.h"
-#include "platform/win32/win32_desktop_keys.h"
 
 namespace velutreck {
 
@@ -23,8 +22,8 @@ bool SendMarker(DWORD flags) {
 }
 
 // Wine brings the shared key state up to date with the keyboard's whenever the target has no key
-// left to take, so only a lasting state is a safe sign: the key is held down until it is seen.
-bool KeySeenDown(WORD key) { return (GetKeyState(key) & 0x8000) != 0; }
+// left to take, so only a lasting state is a safe sign: the marker is held down until it is seen.
+bool MarkerSeen() { return (GetKeyState(MarkerKey) & 0x8000) != 0; }
 
 }  // namespace
 
@@ -37,37 +36,18 @@ InputWait::InputWait(HWND target)
 }
 
 InputWait::~InputWait() {
-    Release();
     if (attached_) {
         AttachThreadInput(ownThread_, targetThread_, FALSE);
     }
 }
 
-void InputWait::HoldBack(std::vector<KeyEvent> releases, WORD key) {
-    releases_ = std::move(releases);
-    heldKey_ = key;
-}
-
-void InputWait::Release() {
-    if (!releases_.empty()) {
-        std::vector<INPUT> inputs = ToInputs(releases_);
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        releases_.clear();
-    }
-    heldKey_ = 0;
-}
-
 bool InputWait::Complete(DWORD idleTimeoutMilliseconds) {
-    bool taken = true;
-    if (attached_ && heldKey_ != 0) {
-        taken = AwaitKeyDown(heldKey_, idleTimeoutMilliseconds);
-    } else if (attached_ && SendMarker(0)) {
-        taken = AwaitKeyDown(MarkerKey, idleTimeoutMilliseconds);
+    if (attached_ && SendMarker(0)) {
+        const bool taken = AwaitMarker(idleTimeoutMilliseconds);
         SendMarker(KEYEVENTF_KEYUP);
-    }
-    Release();
-    if (!taken) {
-        return false;
+        if (!taken) {
+            return false;
+        }
     }
     HWND foreground = GetForegroundWindow();
     SendMessageTimeoutW(foreground != nullptr ? foreground : target_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
@@ -76,15 +56,15 @@ bool InputWait::Complete(DWORD idleTimeoutMilliseconds) {
 }
 
 // False when the target took no key for the whole idle time.
-bool InputWait::AwaitKeyDown(WORD key, DWORD idleTimeoutMilliseconds) const {
+bool InputWait::AwaitMarker(DWORD idleTimeoutMilliseconds) const {
     // Every key taken out of the queue changes the shared key state, which shows that the target
     // is busy with the keys rather than hung.
     std::array<BYTE, 256> seen{};
     GetKeyboardState(seen.data());
     ULONGLONG lastProgress = GetTickCount64();
-    while (!KeySeenDown(key)) {
+    while (!MarkerSeen()) {
         // When the focus moves to another thread on the way (a key opened another program's
-        // window), the last key goes there and this thread no longer sees it. While activation
+        // window), the marker goes there and this thread no longer sees it. While activation
         // changes hands there may be no foreground window at all for a moment.
         const DWORD foregroundThread = ThreadOf(GetForegroundWindow());
         if (foregroundThread != 0 && foregroundThread != targetThread_) {

@@ -121,31 +121,6 @@ TEST(CapsLockToggleEvents, CapsLockIsPressedOnlyWhenItIsOn) {
     EXPECT_EQ(Describe(CapsLockToggleEvents(true, layout)), (Seq{"20 down", "20 up"}));
 }
 
-// The keys that close a dialog are held until taken; a key typed twice or a character without a
-// key of its own cannot tell, and the whole batch goes.
-TEST(HoldLastKey, HoldsTheLastKeyOnlyWhereItsPressIsTheInjectionsOnly) {
-    const SimKeyboardLayout layout(SimLayout::UnitedStates);
-    const auto held = [&](const std::string& notation) {
-        std::vector<std::vector<KeyEvent>> batches;
-        for (const KeyStroke& stroke : ParseKeys(notation).strokes) {
-            batches.push_back(StrokeEvents(stroke, layout));
-        }
-        return HoldLastKey(batches);
-    };
-    const HeldKey close = held("%{F4}");
-    EXPECT_EQ(Describe(close.presses), (Seq{"Alt down", "115 down"}));
-    EXPECT_EQ(Describe(close.releases), (Seq{"115 up", "Alt up"}));
-    EXPECT_EQ(close.key, 115);
-    EXPECT_EQ(held("%el").key, 'L');
-    EXPECT_EQ(held("~").key, 13);
-    for (const std::string notation : {"Mama", "a{~}a", "Caf\xC3\xA9", ""}) {
-        const HeldKey whole = held(notation);
-        EXPECT_EQ(whole.key, 0) << notation;
-        EXPECT_TRUE(whole.releases.empty()) << notation;
-    }
-    EXPECT_EQ(Describe(held("Mama").presses), (Seq{"65 down", "65 up"}));
-}
-
 TEST(ReleasesOwed, OnlyTheModifiersLeftDownByACutBatchAreReleasedInReverseOrder) {
     const SimKeyboardLayout layout(SimLayout::UnitedStates);
     const std::vector<KeyEvent> batch = StrokeEvents(ParseKeys("^%a").strokes.front(), layout);
