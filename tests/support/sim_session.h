@@ -20,6 +20,7 @@
 #include "support/memory_form.h"
 #include "support/scripted_common_dialog.h"
 #include "support/test_doubles.h"
+#include "tracklist/break_marker.h"
 
 namespace velutreck {
 
@@ -28,6 +29,8 @@ namespace typical_job {
 inline const std::string A = "C:\\Music\\A.mp3";
 inline const std::string B = "C:\\Music\\B.mp3";
 inline const std::string C = "C:\\Music\\C.mp3";
+// The entries AddTypicalList leaves in the list.
+inline const std::vector<std::string> Entries = {A, B, std::string(BreakMarker), C};
 }  // namespace typical_job
 
 inline constexpr std::int64_t Hour = 3600 * 1000;

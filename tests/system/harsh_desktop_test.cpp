@@ -23,7 +23,7 @@ using typical_job::B;
 using typical_job::C;
 using Lines = std::vector<std::string>;
 
-const Lines TypicalList = {A, B, std::string(BreakMarker), C};
+const Lines& TypicalList = typical_job::Entries;
 constexpr std::int64_t LongPauseMs = 30'000;  // GeneralLongPause's default
 
 std::string NameOf(const std::string& path) { return MakeTrackName(path, true, 12); }

@@ -18,7 +18,7 @@ using typical_job::B;
 using typical_job::C;
 using Lines = std::vector<std::string>;
 
-const Lines TypicalList = {A, B, std::string(BreakMarker), C};
+const Lines& TypicalList = typical_job::Entries;
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
