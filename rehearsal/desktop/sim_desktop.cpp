@@ -1,5 +1,7 @@
 #include "rehearsal/desktop/sim_desktop.h"
 
+#include <algorithm>
+
 #include "base/failure.h"
 #include "rehearsal/desktop/sim_task_host.h"
 #include "rehearsal/desktop/sim_text.h"
@@ -163,6 +165,12 @@ void SimDesktop::Pause(std::uint32_t milliseconds) {
 }
 
 void SimDesktop::KeepAwake(bool awake) { keptAwake_ = awake; }
+
+bool SimDesktop::LatinLayoutInstalled() {
+    const std::vector<SimLayout>& installed = keyboard_.InstalledLayouts();
+    return std::any_of(installed.begin(), installed.end(),
+                       [](SimLayout layout) { return HasLatinLetters(SimKeyboard::LayoutFor(layout)); });
+}
 
 WindowHandle SimDesktop::CreateOwnWindow(const std::string& title) {
     if (ownWindow_ != 0) {

@@ -43,6 +43,7 @@ public:
     void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
     void Pause(std::uint32_t milliseconds) override;
     void KeepAwake(bool awake) override;
+    bool LatinLayoutInstalled() override;
 
     // Velutreck's own main window, in the foreground. Keys are never typed into it: an injection
     // while the focus is there fails.
@@ -67,7 +68,11 @@ public:
     bool CapsLockOn() const { return keyboard_.CapsLockOn(); }
     // The input language of every program; a program's own, once it has switched.
     void SetLayout(SimLayout layout) { keyboard_.SetLayout(layout); }
+    void SetLayoutOf(TaskId task, SimLayout layout) { keyboard_.SetLayoutOf(task, layout); }
     SimLayout LayoutOf(TaskId task) const { return keyboard_.LayoutOf(task); }
+    // One input language for the whole desktop (Windows' default) or one per window.
+    void SetLanguagePerWindow(bool perWindow) { keyboard_.SetLanguagePerWindow(perWindow); }
+    void SetInstalledLayouts(std::vector<SimLayout> layouts) { keyboard_.SetInstalledLayouts(std::move(layouts)); }
     // Programs that handle an input language request themselves and keep their layout.
     void SetLayoutSwitchRefused(bool refused) { layoutSwitchRefused_ = refused; }
     // The Windows setting under which Shift, not Caps Lock, turns Caps Lock off.
@@ -142,9 +147,12 @@ private:
     static constexpr std::uint32_t ImcSetOpenStatus = 0x0006;            // IMC_SETOPENSTATUS
 
     std::vector<KeyEvent> TypingEvents(const KeySequence& keys, const KeyboardLayout& layout, bool inputMethodOpen) const;
-    void SwitchLayout(const std::string& call, const KeySequence& keys, WindowHandle focus, SimLayout layout);
+    void SwitchLayout(const std::string& call, const KeySequence& keys, WindowHandle focus);
+    void TypeInto(const std::string& call, const KeySequence& keys, bool waited, TaskId target, bool switchedLayout);
+    void GiveLanguageBack(TaskId target, SimLayout original);
     void DeliverKeys(const std::vector<KeyEvent>& keys, std::uint64_t injection);
     void DeliverMessage(const QueuedInput& input);
+    void SwitchLanguage(TaskId task, SimLayout layout);
     StandIn* RunningStandIn(WindowHandle window);
     bool FocusIsOwn() const;
     void ActivateWindow(const std::string& call, WindowHandle window);

@@ -61,13 +61,8 @@ void SimDesktop::DeliverMessage(const QueuedInput& input) {
     }
     // Handed to the default window procedure, which switches the thread's layout or input method.
     const TaskId task = TaskOf(input.window);
-    if (input.message == InputLanguageChangeRequest && layoutSwitchRefused_) {
-        Note(tasks_.at(task).program + " keeps its layout");
-        return;
-    }
     if (input.message == InputLanguageChangeRequest) {
-        keyboard_.SetLayoutOf(task, static_cast<SimLayout>(input.lParam));
-        Note(tasks_.at(task).program + " types on the " + LayoutName(keyboard_.LayoutOf(task)) + " layout");
+        SwitchLanguage(task, static_cast<SimLayout>(input.lParam));
         return;
     }
     if (input.message == ImeControl && input.wParam == ImcSetOpenStatus) {
@@ -109,6 +104,19 @@ void SimDesktop::DeliverKeys(const std::vector<KeyEvent>& events, std::uint64_t 
     }
     if (!ownWindow.Empty()) {
         Note("Keys kept from Velutreck's own window: " + ownWindow.Text());
+    }
+}
+
+// A program that handles the request itself keeps its layout; so does every program when the
+// layout asked for is not installed.
+void SimDesktop::SwitchLanguage(TaskId task, SimLayout layout) {
+    const std::string& program = tasks_.at(task).program;
+    if (layoutSwitchRefused_ || !keyboard_.SwitchLanguage(task, layout)) {
+        Note(program + " keeps its layout");
+    } else if (keyboard_.LanguagePerWindow()) {
+        Note(program + " types on the " + LayoutName(layout) + " layout");
+    } else {
+        Note("Every program types on the " + LayoutName(layout) + " layout, as " + program + " asked");
     }
 }
 

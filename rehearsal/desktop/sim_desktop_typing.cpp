@@ -1,6 +1,8 @@
 // Typing into the program in front, as the Windows desktop does it: Caps Lock off for the sequence,
-// the program's input method closed, and its layout switched to US English for shortcuts whose
-// letters the layout lacks; each put back once the keys have been taken.
+// the program's input method closed, and its layout switched to an installed Latin one for shortcuts
+// whose letters the layout lacks; each put back once the keys have been taken or given up on.
+#include <vector>
+
 #include "base/failure.h"
 #include "rehearsal/desktop/sim_desktop.h"
 #include "rehearsal/desktop/sim_text.h"
@@ -22,8 +24,23 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     const SimLayout own = keyboard_.LayoutOf(target);
     const bool switchLayout = NeedsLatinLayout(keys.strokes, SimKeyboard::LayoutFor(own));
     if (switchLayout) {
-        SwitchLayout(call, keys, focus, SimLayout::UnitedStates);
+        SwitchLayout(call, keys, focus);
     }
+    try {
+        TypeInto(call, keys, waited, target, switchLayout);
+    } catch (...) {
+        if (switchLayout) {
+            GiveLanguageBack(target, own);
+        }
+        throw;
+    }
+    if (switchLayout) {
+        GiveLanguageBack(target, own);
+    }
+}
+
+void SimDesktop::TypeInto(const std::string& call, const KeySequence& keys, bool waited, TaskId target,
+                          bool switchedLayout) {
     // The input method is closed by a sent message, which a hung program does not answer.
     const bool closeInputMethod = keyboard_.InputMethodOpen(target) && !hung_.contains(target);
     if (closeInputMethod) {
@@ -33,20 +50,14 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     input.keys = TypingEvents(keys, SimKeyboard::LayoutFor(keyboard_.LayoutOf(target)), keyboard_.InputMethodOpen(target));
     input.injection = nextInjection_++;
     queue_.push_back(std::move(input));
-    // What was changed is put back once the program has taken the keys, through the window that
-    // has its focus then: the keys may have closed the one they were typed into.
-    const bool restore = closeInputMethod || switchLayout;
-    if ((waited || restore) && !hung_.contains(intended_)) {
+    if ((waited || closeInputMethod || switchedLayout) && !hung_.contains(intended_)) {
         // Whatever was posted or sent before is handled first, as a message loop would.
         DeliverQueuedInput();
+        // The input method is opened again through the window that has the focus once the keys
+        // have been taken: they may have closed the one they were typed into.
         const WindowHandle now = windows_.Focus();
-        if (restore && now != 0 && TaskOf(now) == target) {
-            if (closeInputMethod) {
-                QueueMessage(now, ImeControl, ImcSetOpenStatus, 1);
-            }
-            if (switchLayout) {
-                QueueMessage(now, InputLanguageChangeRequest, 0, static_cast<std::uint32_t>(own));
-            }
+        if (closeInputMethod && now != 0 && TaskOf(now) == target) {
+            QueueMessage(now, ImeControl, ImcSetOpenStatus, 1);
             DeliverQueuedInput();
         }
         if (waited) {
@@ -63,6 +74,27 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
     throw Failure(FailureKind::NotResponding, "The program does not take the keys " + Quoted(keys.notation));
 }
 
+// However the typing ended, the user's input language comes back: through a window of the program
+// that was switched, or, when the language is one for the whole desktop, through whichever window
+// has the focus now (the keys may have closed the program's). A program that has ended took its
+// own language with it.
+void SimDesktop::GiveLanguageBack(TaskId target, SimLayout original) {
+    WindowHandle through = windows_.Focus();
+    if (keyboard_.LanguagePerWindow() && (through == 0 || TaskOf(through) != target)) {
+        const std::vector<WindowHandle> windows = windows_.TopLevelOfTask(target);
+        if (windows.empty()) {
+            return;
+        }
+        through = windows.front();
+    }
+    if (through == 0) {
+        Note("The input language is not given back: no window to ask");
+        return;
+    }
+    QueueMessage(through, InputLanguageChangeRequest, 0, static_cast<std::uint32_t>(original));
+    DeliverQueuedInput();
+}
+
 void SimDesktop::SetInputMethodOpen(TaskId task, bool open) {
     keyboard_.SetInputMethodOpen(task, open);
     const auto running = tasks_.find(task);
@@ -71,15 +103,22 @@ void SimDesktop::SetInputMethodOpen(TaskId task, bool open) {
     }
 }
 
-// The request goes to the window with the focus; its thread switches when it handles it.
-void SimDesktop::SwitchLayout(const std::string& call, const KeySequence& keys, WindowHandle focus, SimLayout layout) {
-    QueueMessage(focus, InputLanguageChangeRequest, 0, static_cast<std::uint32_t>(layout));
-    DeliverQueuedInput();
-    if (keyboard_.LayoutOf(TaskOf(focus)) != layout) {
-        Note(call + " not typed: the program's keyboard layout did not switch");
-        throw Failure(FailureKind::Automation, "The keyboard layout of the program did not switch for the keys " +
-                                                   Quoted(keys.notation));
+// The request goes to the window with the focus, for an installed layout that types the letters;
+// its thread switches when it handles it.
+void SimDesktop::SwitchLayout(const std::string& call, const KeySequence& keys, WindowHandle focus) {
+    for (SimLayout layout : keyboard_.InstalledLayouts()) {
+        if (!NeedsLatinLayout(keys.strokes, SimKeyboard::LayoutFor(layout))) {
+            QueueMessage(focus, InputLanguageChangeRequest, 0, static_cast<std::uint32_t>(layout));
+            DeliverQueuedInput();
+            if (keyboard_.LayoutOf(TaskOf(focus)) == layout) {
+                return;
+            }
+            break;
+        }
     }
+    Note(call + " not typed: the program's keyboard layout did not switch");
+    throw Failure(FailureKind::Automation, "The keyboard layout of the program did not switch for the keys " +
+                                               Quoted(keys.notation));
 }
 
 // Caps Lock is pressed off first; where it stays on (Shift turns it off on this computer) the text

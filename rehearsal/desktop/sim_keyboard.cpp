@@ -1,5 +1,7 @@
 #include "rehearsal/desktop/sim_keyboard.h"
 
+#include <algorithm>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -22,10 +24,20 @@ constexpr Accent Accents[] = {
     {U"^", U"aeiouAEIOU", U"\u00E2\u00EA\u00EE\u00F4\u00FB\u00C2\u00CA\u00CE\u00D4\u00DB"},
     {U"~", U"anoANO", U"\u00E3\u00F1\u00F5\u00C3\u00D1\u00D5"},
     {U"\"\u00A8", U"aeiouyAEIOU", U"\u00E4\u00EB\u00EF\u00F6\u00FC\u00FF\u00C4\u00CB\u00CF\u00D6\u00DC"},
+    {U"\u02DD", U"ouOU", U"\u0151\u0171\u0150\u0170"},
+    {U"\u00B0", U"auAU", U"\u00E5\u016F\u00C5\u016E"},
 };
 
-std::optional<char32_t> Combined(char32_t deadKey, char32_t next) {
-    for (const Accent& accent : Accents) {
+// Polish (Programmers) makes its own letters of "~" and the letter.
+constexpr Accent PolishAccents[] = {
+    {U"~", U"acelnoszxACELNOSZX",
+     U"\u0105\u0107\u0119\u0142\u0144\u00F3\u015B\u017C\u017A\u0104\u0106\u0118\u0141\u0143\u00D3\u015A\u017B\u0179"},
+};
+
+std::optional<char32_t> Combined(SimLayout layout, char32_t deadKey, char32_t next) {
+    const std::span<const Accent> accents =
+        layout == SimLayout::PolishProgrammers ? std::span<const Accent>(PolishAccents) : std::span<const Accent>(Accents);
+    for (const Accent& accent : accents) {
         const std::size_t letter = accent.letters.find(next);
         if (accent.deadKeys.find(deadKey) != std::u32string_view::npos && letter != std::u32string_view::npos) {
             return accent.composed[letter];
@@ -54,6 +66,22 @@ char32_t TextCharacter(const KeyStroke& stroke) {
 void SimKeyboard::SetLayout(SimLayout layout) {
     layout_ = layout;
     taskLayouts_.clear();
+    if (std::find(installed_.begin(), installed_.end(), layout) == installed_.end()) {
+        installed_.push_back(layout);
+    }
+}
+
+bool SimKeyboard::SwitchLanguage(TaskId task, SimLayout layout) {
+    if (std::find(installed_.begin(), installed_.end(), layout) == installed_.end()) {
+        return false;
+    }
+    if (languagePerWindow_) {
+        taskLayouts_[task] = layout;
+    } else {
+        layout_ = layout;
+        taskLayouts_.clear();
+    }
+    return true;
 }
 
 SimLayout SimKeyboard::LayoutOf(TaskId task) const {
@@ -63,8 +91,9 @@ SimLayout SimKeyboard::LayoutOf(TaskId task) const {
 
 const SimKeyboardLayout& SimKeyboard::LayoutFor(SimLayout layout) {
     static const SimKeyboardLayout layouts[] = {
-        SimKeyboardLayout(SimLayout::UnitedStates), SimKeyboardLayout(SimLayout::Russian),
-        SimKeyboardLayout(SimLayout::UsInternational), SimKeyboardLayout(SimLayout::French)};
+        SimKeyboardLayout(SimLayout::UnitedStates),     SimKeyboardLayout(SimLayout::Russian),
+        SimKeyboardLayout(SimLayout::UsInternational),  SimKeyboardLayout(SimLayout::French),
+        SimKeyboardLayout(SimLayout::PolishProgrammers), SimKeyboardLayout(SimLayout::Hungarian)};
     return layouts[static_cast<int>(layout)];
 }
 
@@ -141,7 +170,8 @@ std::vector<KeyStroke> SimKeyboard::PlayKey(const KeyEvent& event, TaskId task) 
         stroke.key = *named;
         return {stroke};
     }
-    const SimKeyboardLayout& layout = LayoutFor(LayoutOf(task));
+    const SimLayout layoutKind = LayoutOf(task);
+    const SimKeyboardLayout& layout = LayoutFor(layoutKind);
     std::optional<SimKeyboardLayout::Typed> typed;
     if (ctrl_ && alt_) {
         typed = layout.Type(event.virtualKey, shift_, true, capsLock_);
@@ -171,7 +201,7 @@ std::vector<KeyStroke> SimKeyboard::PlayKey(const KeyEvent& event, TaskId task) 
     if (stroke.character == U' ' || stroke.character == waiting) {
         return {Character(waiting)};
     }
-    if (const std::optional<char32_t> combined = Combined(waiting, TextCharacter(stroke))) {
+    if (const std::optional<char32_t> combined = Combined(layoutKind, waiting, TextCharacter(stroke))) {
         return {Character(*combined)};
     }
     if (typed->dead) {

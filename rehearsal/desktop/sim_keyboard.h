@@ -16,8 +16,10 @@ namespace velutreck {
 
 // US; Russian (Cyrillic letters on the letter keys, digits and the space, no Latin letter);
 // US-International (dead ' " ` ~ ^); French AZERTY (digits with Shift, "\" with AltGr, dead ^ and ¨,
-// dead ~ and ` with AltGr).
-enum class SimLayout { UnitedStates, Russian, UsInternational, French };
+// dead ~ and ` with AltGr); Polish (Programmers) (US keys, the Polish letters on AltGr, and one dead
+// key, ~ on Shift+`); Hungarian (QWERTZ, its accents dead on AltGr and the digit keys, no dead key
+// without AltGr).
+enum class SimLayout { UnitedStates, Russian, UsInternational, French, PolishProgrammers, Hungarian };
 
 std::string LayoutName(SimLayout layout);
 
@@ -26,6 +28,9 @@ public:
     explicit SimKeyboardLayout(SimLayout layout);
     std::optional<LayoutKey> KeyFor(char16_t character) const override;
     std::uint16_t ScanCode(std::uint16_t virtualKey) const override { return virtualKey; }
+    // As Windows 10 tells it without disturbing the keyboard.
+    std::optional<bool> IsDeadKey(const LayoutKey& key) const override;
+    // As Windows tells it on any version: only keys that are dead without Shift or AltGr count.
     bool HasDeadKeys() const override;
 
     struct Typed {
@@ -37,6 +42,8 @@ public:
     std::optional<Typed> Type(std::uint16_t virtualKey, bool shift, bool altGr, bool capsLock) const;
 
 private:
+    void MakeHungarian();
+
     struct Key {
         std::uint16_t virtualKey = 0;
         char16_t plain = 0;
@@ -52,12 +59,23 @@ private:
 
 class SimKeyboard {
 public:
-    // The layout of every program, as when the user picks an input language.
+    // The layout of every program, as when the user picks an input language; it is installed.
     void SetLayout(SimLayout layout);
-    // A program's own layout, as WM_INPUTLANGCHANGEREQUEST switches it for its thread.
+    // A program's own layout, as the user chose it for its window.
     void SetLayoutOf(TaskId task, SimLayout layout) { taskLayouts_[task] = layout; }
     SimLayout LayoutOf(TaskId task) const;
     static const SimKeyboardLayout& LayoutFor(SimLayout layout);
+    // The Windows setting "Let me set a different input method for each app window". Off, as by
+    // default since Windows 8, the input language is one for the whole desktop: a program that
+    // switches its layout switches every program's.
+    void SetLanguagePerWindow(bool perWindow) { languagePerWindow_ = perWindow; }
+    bool LanguagePerWindow() const { return languagePerWindow_; }
+    // What the default window procedure does with WM_INPUTLANGCHANGEREQUEST in the program's
+    // thread: nothing for a layout that is not installed.
+    bool SwitchLanguage(TaskId task, SimLayout layout);
+    // The layouts the user has installed: US and whatever SetLayout chose, unless a test says.
+    void SetInstalledLayouts(std::vector<SimLayout> layouts) { installed_ = std::move(layouts); }
+    const std::vector<SimLayout>& InstalledLayouts() const { return installed_; }
 
     void SetCapsLock(bool on) { capsLock_ = on; }
     bool CapsLockOn() const { return capsLock_; }
@@ -86,6 +104,8 @@ private:
 
     SimLayout layout_ = SimLayout::UnitedStates;
     std::map<TaskId, SimLayout> taskLayouts_;
+    bool languagePerWindow_ = false;
+    std::vector<SimLayout> installed_{SimLayout::UnitedStates};
     bool capsLock_ = false;
     bool shiftTurnsOffCapsLock_ = false;
     bool shift_ = false;

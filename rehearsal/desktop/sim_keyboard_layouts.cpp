@@ -1,5 +1,5 @@
 // The simulated layouts: which character each key types, and which keys are dead, as Windows'
-// own US, Russian, US-International and French layouts have them.
+// own US, Russian, US-International, French, Polish (Programmers) and Hungarian layouts have them.
 #include <algorithm>
 #include <string_view>
 
@@ -40,14 +40,32 @@ constexpr std::u16string_view RussianLetters = u"фисвуапршолдьтщ�
 constexpr std::u16string_view FrenchDigitKeys = u"\u00E0&\u00E9\"'(-\u00E8_\u00E7";
 constexpr char16_t FrenchDigitAltGr[] = u"@\0~#{[|`\\^";
 
+// Polish (Programmers) types the Polish letters with AltGr and the letter they are made from.
+constexpr std::u16string_view PolishLetters = u"acelnoszx";
+constexpr std::u16string_view PolishAltGr = u"\u0105\u0107\u0119\u0142\u0144\u00F3\u015B\u017C\u017A";
+
+// Hungarian: the digits 1 to 9 with their Shift characters and, dead, the accents on AltGr; "0" is
+// on the key left of "1", which Windows names VK_0; "ö" beside "9", with the double acute on AltGr.
+constexpr std::u16string_view HungarianDigitShifted = u"'\"+!%/=()";
+constexpr std::u16string_view HungarianDigitAltGr = u"~\u02C7^\u02D8\u00B0\u02DB`\u02D9\u00B4";
+constexpr Punctuation HungarianPunctuation[] = {
+    {0xC0, u'\u00F6', u'\u00D6', u'\u02DD'}, {0xBC, u',', u'?', u';'}, {0xBE, u'.', u':', u'>'},
+    {0xBD, u'-', u'_', u'*'},
+};
+
 }  // namespace
 
 std::string LayoutName(SimLayout layout) {
-    constexpr const char* Names[] = {"US", "Russian", "US-International", "French"};
+    constexpr const char* Names[] = {"US", "Russian", "US-International", "French", "Polish (Programmers)",
+                                     "Hungarian"};
     return Names[static_cast<int>(layout)];
 }
 
 SimKeyboardLayout::SimKeyboardLayout(SimLayout layout) {
+    if (layout == SimLayout::Hungarian) {
+        MakeHungarian();
+        return;
+    }
     const bool cyrillic = layout == SimLayout::Russian;
     const bool french = layout == SimLayout::French;
     keys_.push_back({.virtualKey = vk::Space, .plain = u' '});
@@ -65,9 +83,13 @@ SimKeyboardLayout::SimKeyboardLayout(SimLayout layout) {
     for (std::uint16_t letter = 0; letter < 26; ++letter) {
         const char16_t plain = cyrillic ? RussianLetters[letter] : static_cast<char16_t>(u'a' + letter);
         // Both alphabets have their capitals 0x20 below the small letters.
+        const std::size_t polish = PolishLetters.find(plain);
         keys_.push_back({.virtualKey = static_cast<std::uint16_t>(vk::LetterA + letter),
                          .plain = plain,
                          .shifted = static_cast<char16_t>(plain - 0x20),
+                         .altGr = layout == SimLayout::PolishProgrammers && polish != std::u16string_view::npos
+                                      ? PolishAltGr[polish]
+                                      : u'\0',
                          .capsLock = true});
     }
     if (french) {
@@ -77,10 +99,12 @@ SimKeyboardLayout::SimKeyboardLayout(SimLayout layout) {
         }
     } else if (!cyrillic) {
         for (const Punctuation& key : UsPunctuation) {
-            // US-International's quote and grave keys are dead, with and without Shift.
+            // US-International's quote and grave keys are dead, with and without Shift; Polish
+            // (Programmers) has "~" dead, on Shift and the grave key.
             const bool dead = layout == SimLayout::UsInternational && (key.plain == u'\'' || key.plain == u'`');
+            const bool polishTilde = layout == SimLayout::PolishProgrammers && key.shifted == u'~';
             keys_.push_back({.virtualKey = key.virtualKey, .plain = key.plain, .shifted = key.shifted,
-                             .deadPlain = dead, .deadShifted = dead});
+                             .deadPlain = dead, .deadShifted = dead || polishTilde});
         }
     }
 }
@@ -101,9 +125,45 @@ std::optional<LayoutKey> SimKeyboardLayout::KeyFor(char16_t character) const {
     return std::nullopt;
 }
 
+void SimKeyboardLayout::MakeHungarian() {
+    keys_.push_back({.virtualKey = vk::Space, .plain = u' '});
+    keys_.push_back({.virtualKey = vk::Digit0, .plain = u'0', .shifted = u'\u00A7'});
+    for (std::uint16_t digit = 1; digit < 10; ++digit) {
+        keys_.push_back({.virtualKey = static_cast<std::uint16_t>(vk::Digit0 + digit),
+                         .plain = static_cast<char16_t>(u'0' + digit),
+                         .shifted = HungarianDigitShifted[digit - 1],
+                         .altGr = HungarianDigitAltGr[digit - 1],
+                         .deadAltGr = true});
+    }
+    // QWERTZ: Windows names the letter keys by their letters, wherever they are; AltGr+Q is "\".
+    for (std::uint16_t letter = 0; letter < 26; ++letter) {
+        const auto plain = static_cast<char16_t>(u'a' + letter);
+        keys_.push_back({.virtualKey = static_cast<std::uint16_t>(vk::LetterA + letter),
+                         .plain = plain,
+                         .shifted = static_cast<char16_t>(plain - 0x20),
+                         .altGr = plain == u'q' ? u'\\' : u'\0',
+                         .capsLock = true});
+    }
+    for (const Punctuation& key : HungarianPunctuation) {
+        keys_.push_back({.virtualKey = key.virtualKey, .plain = key.plain, .shifted = key.shifted, .altGr = key.altGr,
+                         .deadAltGr = key.altGr == u'\u02DD'});
+    }
+}
+
+std::optional<bool> SimKeyboardLayout::IsDeadKey(const LayoutKey& key) const {
+    const auto found = std::find_if(keys_.begin(), keys_.end(), [&](const Key& k) { return k.virtualKey == key.virtualKey; });
+    if (found == keys_.end()) {
+        return false;
+    }
+    if (key.ctrl && key.alt) {
+        return found->deadAltGr;
+    }
+    return key.shift ? found->deadShifted : found->deadPlain;
+}
+
+// MapVirtualKeyExW marks only the keys dead without Shift or AltGr.
 bool SimKeyboardLayout::HasDeadKeys() const {
-    return std::any_of(keys_.begin(), keys_.end(),
-                       [](const Key& key) { return key.deadPlain || key.deadShifted || key.deadAltGr; });
+    return std::any_of(keys_.begin(), keys_.end(), [](const Key& key) { return key.deadPlain; });
 }
 
 std::optional<SimKeyboardLayout::Typed> SimKeyboardLayout::Type(std::uint16_t virtualKey, bool shift, bool altGr,

@@ -48,7 +48,8 @@ public:
     // failure and types nothing more; with no window in front at all, it first waits up to a second
     // for one. A program that runs as administrator while Velutreck does not gets no key (an
     // ElevatedProgram failure). A program that stops taking keys ends a waited injection within a
-    // few seconds with a NotResponding failure: the keys typed wait in its queue.
+    // few seconds with a NotResponding failure: the keys typed wait in its queue. However it ends,
+    // the user's input language is the same afterwards as before.
     virtual void InjectKeys(const KeySequence& keys, bool waited) = 0;
     // Exact title first, then a title that begins with it. Throws when there is none, when the
     // program does not respond (a NotResponding failure), and when the window (or one it owns) did not really come to the
@@ -67,6 +68,9 @@ public:
     virtual void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) = 0;
     // Blocks the calling thread; no input is handled meanwhile.
     virtual void Pause(std::uint32_t milliseconds) = 0;
+    // Whether the user has a keyboard layout with Latin letters installed: the programs are switched
+    // to one for shortcuts whose letters their own layout lacks.
+    virtual bool LatinLayoutInstalled() = 0;
     // Keeps the system and the display awake while a job runs (typed keys cannot reach a locked
     // desktop), and lets them sleep again after it.
     virtual void KeepAwake(bool awake) = 0;

@@ -116,8 +116,9 @@ std::optional<LayoutKey> LayoutKeyFor(char32_t character, const KeyboardLayout& 
 }
 
 // A plain Latin letter the layout lacks goes as Unicode rather than as its key: on a Cyrillic
-// layout the key of "M" types "Ь" into a text. Windows cannot tell, without disturbing the keyboard,
-// whether a shifted or AltGr key is dead, so on a layout with dead keys the characters dead keys are
+// layout the key of "M" types "Ь" into a text. So does a character whose key is dead. Before
+// Windows 10 version 1607 Windows cannot tell, without disturbing the keyboard, whether a shifted or
+// AltGr key is dead: there, on a layout with a key dead without Shift, the characters dead keys are
 // made for go as Unicode too; on one without, they go as their keys like any character.
 std::optional<LayoutKey> KeyFor(const KeyStroke& stroke, const KeyboardLayout& layout, bool textAsUnicode) {
     if (IsShortcut(stroke)) {
@@ -130,10 +131,17 @@ std::optional<LayoutKey> KeyFor(const KeyStroke& stroke, const KeyboardLayout& l
         return std::nullopt;
     }
     const bool text = !stroke.shift;
-    if ((IsDeadKeyCharacter(stroke.character) && layout.HasDeadKeys()) || (text && textAsUnicode)) {
+    if (text && textAsUnicode) {
         return std::nullopt;
     }
-    return LayoutKeyFor(stroke.character, layout);
+    const std::optional<LayoutKey> key = LayoutKeyFor(stroke.character, layout);
+    if (!key) {
+        return std::nullopt;
+    }
+    if (const std::optional<bool> dead = layout.IsDeadKey(*key)) {
+        return *dead ? std::nullopt : key;
+    }
+    return IsDeadKeyCharacter(stroke.character) && layout.HasDeadKeys() ? std::nullopt : key;
 }
 
 }  // namespace
@@ -159,6 +167,15 @@ bool NeedsLatinLayout(const std::vector<KeyStroke>& strokes, const KeyboardLayou
     return std::any_of(strokes.begin(), strokes.end(), [&](const KeyStroke& stroke) {
         return IsShortcut(stroke) && LatinKey(stroke.character) && !LayoutKeyFor(stroke.character, layout);
     });
+}
+
+bool HasLatinLetters(const KeyboardLayout& layout) {
+    for (char16_t letter = u'a'; letter <= u'z'; ++letter) {
+        if (!layout.KeyFor(letter)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<KeyEvent> CapsLockToggleEvents(bool capsLockOn, const KeyboardLayout& layout) {

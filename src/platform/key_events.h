@@ -4,8 +4,8 @@
 // real key. A stroke that holds Ctrl or Alt is a shortcut: when the layout has no key for its
 // ASCII letter or digit (a Cyrillic or Greek layout has no "e"), the desktop switches the program
 // to a Latin layout first. Characters of a text go as Unicode packets, which never carry a
-// modifier, when the layout cannot type them or types them with a dead key; on a layout with dead
-// keys, so do the accents and quote marks dead keys are made for.
+// modifier, when the layout cannot type them or types them with a dead key; where the layout cannot
+// tell which keys are dead, so do the accents and quote marks dead keys are made for.
 // Modifiers held over a key are pressed and released with it, so that nothing of ours stays held.
 #pragma once
 
@@ -78,6 +78,10 @@ public:
     // None when no key types the character with modifiers we can press.
     virtual std::optional<LayoutKey> KeyFor(char16_t character) const = 0;
     virtual std::uint16_t ScanCode(std::uint16_t virtualKey) const = 0;
+    // Whether the key, with the modifiers given, is dead: it types nothing itself but changes the
+    // next character. None where the layout cannot tell without disturbing the keyboard.
+    virtual std::optional<bool> IsDeadKey(const LayoutKey& key) const = 0;
+    // Whether any key is dead without Shift or AltGr.
     virtual bool HasDeadKeys() const = 0;
 };
 
@@ -91,6 +95,9 @@ std::vector<KeyEvent> StrokeEvents(const KeyStroke& stroke, const KeyboardLayout
 // makes of the key: on a Russian layout Alt and the key named E arrive as Alt+"у", which no menu
 // of Nero's answers. Such strokes need the program's layout switched to a Latin one first.
 bool NeedsLatinLayout(const std::vector<KeyStroke>& strokes, const KeyboardLayout& layout);
+
+// Whether the layout types every letter from a to z: a layout a shortcut can be switched to.
+bool HasLatinLetters(const KeyboardLayout& layout);
 
 // A press of Caps Lock when it is on, nothing when it is off. Letters typed as keys would come out
 // in the wrong case under Caps Lock: this press turns it off before a sequence and, once more,

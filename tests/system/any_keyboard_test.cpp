@@ -20,7 +20,7 @@ const std::string Accented = "C:\\Music\\D'Angelo\\A \"Live\" `1` ^~.mp3";
 // Lower case first: Caps Lock left on would show at once.
 const std::string Plain = "C:\\Music\\blue.mp3";
 const std::string ShortTemp = "C:\\Users\\JOHNDO~1\\";
-const std::string DiscName = "rock 'n' roll ~ \"Best\" ^_^";
+const std::string DiscName = "rock 'n' roll ~ \"Best\" ^_^ 33\xC2\xB0 live";
 
 // The log's lines of what Nero was given, without their stamps.
 Lines NeroOperations(const SimSession& session) {
@@ -48,14 +48,15 @@ long TranscriptCount(const SimSession& session, const std::string& text) {
 
 bool TranscriptHas(const SimSession& session, const std::string& text) { return TranscriptCount(session, text) > 0; }
 
-// The user's settings, two files in two groups, erase and names on; Start pressed.
-void StartJob(SimSession& session) {
+// The user's settings, two files in two groups, erase (unless said) and names on; Start pressed.
+void StartJob(SimSession& session, bool erase = true) {
     session.desktop->Files().AddFile(Accented, "audio\n");
     session.desktop->Files().AddFile(Plain, "audio\n");
     session.desktop->Files().CreateFolder(ShortTemp);
     session.settings.WriteSetting("Velutreck", "Settings", "TempFolder", ShortTemp);
     session.Load();
     session.controls.txtDiscName.SetText(DiscName);
+    session.controls.chkErase.SetValue(erase ? 1 : 0);
     session.AddFiles({Accented});
     session.AddFiles({Plain});
     session.PressStartStop();
@@ -83,29 +84,86 @@ void ExpectExactDisc(const SimSession& session, const std::string& context) {
 }
 
 // Typed as keys on these layouts, "D'Angelo" would reach Nero as "DÁngelo", a file it cannot find.
-TEST(AnyKeyboard, DeadKeysOnUsInternationalAndFrenchLayoutsNeverTouchPathsOrNames) {
-    for (SimLayout layout : {SimLayout::UsInternational, SimLayout::French}) {
+// Polish (Programmers) has its one dead key on Shift and Hungarian all of its on AltGr, where only
+// Windows 10's way of asking tells them: "~ " would arrive as "~" and "° " as "°".
+TEST(AnyKeyboard, DeadKeysAtAnyLevelOfAnyLayoutNeverTouchPathsOrNames) {
+    for (SimLayout layout :
+         {SimLayout::UsInternational, SimLayout::French, SimLayout::PolishProgrammers, SimLayout::Hungarian}) {
         SimSession session;
         session.desktop->SetLayout(layout);
         RunJob(session);
-        ExpectExactDisc(session, layout == SimLayout::French ? "French" : "US-International");
+        ExpectExactDisc(session, LayoutName(layout));
     }
 }
 
+// The input language as the user meets it: in Velutreck's window, in another program's and in a
+// program started later. One per window, the user has given the other program a French layout.
+class UsersLanguage {
+public:
+    UsersLanguage(SimSession& session, bool perWindow) : desktop_(*session.desktop) {
+        desktop_.SetLayout(SimLayout::Russian);
+        desktop_.SetLanguagePerWindow(perWindow);
+        other_ = desktop_.TaskOf(desktop_.AddBystander("Notepad"));
+        if (perWindow) {
+            desktop_.SetLayoutOf(other_, SimLayout::French);
+        }
+        desktop_.UserActivates(desktop_.OwnWindow());
+        before_ = Now();
+    }
+    Lines Now() const {
+        constexpr TaskId Later = 1000;
+        return {LayoutName(desktop_.LayoutOf(desktop_.TaskOf(desktop_.OwnWindow()))),
+                LayoutName(desktop_.LayoutOf(other_)), LayoutName(desktop_.LayoutOf(Later))};
+    }
+    void ExpectUnchanged(const std::string& context) const { EXPECT_EQ(Now(), before_) << context; }
+
+private:
+    SimDesktop& desktop_;
+    TaskId other_ = 0;
+    Lines before_;
+};
+
+std::string Setting(bool perWindow) { return perWindow ? "one language per window" : "one language for the desktop"; }
+
 // Alt and the key named E reach a Russian Nero as Alt+"у": its Edit menu would never open, the
 // path would go into the main window and the job would wait for ever at "Writing Nero Image". The
-// programs are switched to a Latin layout for the shortcuts and back after them.
-TEST(AnyKeyboard, OnALayoutWithoutLatinLettersMenusAndTheEraseConfirmationOpenAndTheLayoutComesBack) {
-    SimSession session;
-    session.desktop->SetLayout(SimLayout::Russian);
-    RunJob(session);
-    ExpectExactDisc(session, "Russian");
-    // Simple Burner's erase and Nero's eleven shortcuts switch and then switch back, but for the
-    // two "%n" that end Nero.
-    EXPECT_EQ(TranscriptCount(session, "NetMDSB.exe types on the US layout"), 1);
-    EXPECT_EQ(TranscriptCount(session, "NetMDSB.exe types on the Russian layout"), 1);
-    EXPECT_EQ(TranscriptCount(session, "nero.exe types on the US layout"), 10);
-    EXPECT_EQ(TranscriptCount(session, "nero.exe types on the Russian layout"), 8);
+// programs are switched to a Latin layout for the shortcuts; since Windows 8 that switches the whole
+// desktop unless the user chose one language per window, and the "%n" that ends Nero takes its
+// window away: the user's language is given back through whichever window has the focus then.
+TEST(AnyKeyboard, OnALayoutWithoutLatinLettersMenusOpenAndTheUsersLanguageIsTheSameAfterTheJob) {
+    for (bool perWindow : {false, true}) {
+        SimSession session;
+        const UsersLanguage language(session, perWindow);
+        RunJob(session);
+        ExpectExactDisc(session, Setting(perWindow));
+        language.ExpectUnchanged(Setting(perWindow));
+        // Simple Burner's erase and Nero's ten shortcuts.
+        EXPECT_EQ(TranscriptCount(session, " types on the US layout"), 11) << Setting(perWindow);
+    }
+}
+
+// Stopped once Nero has ended for the first group, and ended by a failure at Simple Burner's start,
+// which comes after Nero's first group when the disc is not erased.
+TEST(AnyKeyboard, TheUsersLanguageIsTheSameAfterAStopAndAfterAFailure) {
+    for (bool perWindow : {false, true}) {
+        SimSession stopped;
+        const UsersLanguage stoppedLanguage(stopped, perWindow);
+        StartJob(stopped);
+        ASSERT_TRUE(stopped.RunUntil([&] { return TranscriptHas(stopped, "Type(\"%n\")"); }, Hour));
+        stopped.RunFor(2'000);
+        stopped.PressStartStop();
+        EXPECT_FALSE(stopped.IsRunning());
+        stoppedLanguage.ExpectUnchanged("Stop, " + Setting(perWindow));
+
+        SimSession failed;
+        failed.desktop->MarkRunAsAdministrator(standard_desktop::SimpleBurnerPath);
+        const UsersLanguage failedLanguage(failed, perWindow);
+        StartJob(failed, false);
+        ASSERT_TRUE(failed.RunUntilIdle(Hour));
+        EXPECT_TRUE(TranscriptHas(failed, "Type(\"%n\")"));
+        EXPECT_EQ(failed.messageBoxes.Shown().back().text.rfind("Error: Simple Burner", 0), 0u);
+        failedLanguage.ExpectUnchanged("failure, " + Setting(perWindow));
+    }
 }
 
 // A program that keeps its layout gets no shortcut at all: nothing is erased, no path goes into
@@ -127,6 +185,23 @@ TEST(AnyKeyboard, AProgramThatKeepsALayoutWithoutLatinLettersGetsNoShortcutAndTh
     ASSERT_FALSE(operations.empty());
     EXPECT_EQ(operations.front().rfind("NeroAddFile " + Accented + ": failed, ignored: ", 0), 0u) << operations.front();
     EXPECT_FALSE(TranscriptHas(session, "stray key"));
+}
+
+// Windows 8 and later load a layout only for the program that has the focus: Velutreck cannot
+// load one for Nero. Without a Latin layout installed, Start says what to install and runs nothing.
+TEST(AnyKeyboard, WithoutALatinLayoutInstalledStartIsRefusedWithWhatToInstall) {
+    SimSession session;
+    session.desktop->SetLayout(SimLayout::Russian);
+    session.desktop->SetInstalledLayouts({SimLayout::Russian});
+    StartJob(session);
+    session.RunFor(60'000);
+    EXPECT_FALSE(session.IsRunning());
+    EXPECT_EQ(session.messageBoxes.Shown().back().text,
+              "Error: None of the keyboard layouts installed on this computer has Latin letters, which Velutreck "
+              "needs for the shortcuts it types (Alt+E in Nero). Add one, such as US, in Windows' Settings under "
+              "Time & language, then press Start again.");
+    EXPECT_EQ(session.ListEntries(), (Lines{Accented, "---Break---", Plain}));
+    EXPECT_FALSE(TranscriptHas(session, "StartProgram"));
 }
 
 // An open Japanese input method would take every letter into its composition.

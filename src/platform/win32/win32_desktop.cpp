@@ -128,7 +128,8 @@ void Win32Desktop::InjectKeys(const KeySequence& keys, bool waited) {
     }
     const WindowKeyboardLayout layout(foreground);
     InputMethodClosedWhileTyping inputMethod(foreground);
-    // What was changed in the program is put back only once it has taken the keys.
+    // The keys are awaited before anything changed in the program is put back: the input method
+    // only once it has taken them, the layout after them in any case.
     std::optional<InputWait> wait;
     if ((waited || latin || inputMethod.Closed()) && foreground != nullptr) {
         wait.emplace(foreground);
@@ -147,9 +148,6 @@ void Win32Desktop::InjectKeys(const KeySequence& keys, bool waited) {
                           "The keys \"" + keys.notation + "\" were not taken: the program does not respond.");
         }
         return;
-    }
-    if (latin) {
-        latin->Taken();
     }
     inputMethod.Taken();
 }
@@ -208,6 +206,15 @@ void Win32Desktop::ShellOpen(WindowHandle owner, const std::string& file, const 
     const std::wstring wideFile = Widen(file);
     const std::wstring wideParameters = Widen(parameters);
     ShellExecuteW(ToHwnd(owner), L"open", wideFile.c_str(), wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
+}
+
+bool Win32Desktop::LatinLayoutInstalled() {
+    for (HKL layout : InstalledLayouts()) {
+        if (HasLatinLetters(WindowKeyboardLayout(layout))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Velutreck's own window keeps painting and answering meanwhile; no click, key or timer of the

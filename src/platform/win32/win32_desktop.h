@@ -21,6 +21,7 @@ public:
     void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
     void Pause(std::uint32_t milliseconds) override;
     void KeepAwake(bool awake) override;
+    bool LatinLayoutInstalled() override;
 
 private:
     void RefuseUnlessIntended(const KeySequence& keys);

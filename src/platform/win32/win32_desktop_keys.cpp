@@ -1,5 +1,7 @@
 #include "platform/win32/win32_desktop_keys.h"
 
+#include <iterator>
+
 #include "base/failure.h"
 
 namespace velutreck {
@@ -23,9 +25,8 @@ bool DeadWithoutShift(UINT virtualKey, HKL layout) {
     return (MapVirtualKeyExW(virtualKey, MAPVK_VK_TO_CHAR, layout) & 0x80000000u) != 0;
 }
 
-// The common layouts with dead keys have one that is dead without Shift (US-International ' and `,
-// French and German ^, Spanish ´). ToUnicodeEx would tell the shifted ones too, but on older Windows
-// it changes the keyboard state of the thread that asks.
+// Only where ToUnicodeEx cannot tell: the common layouts with dead keys have one that is dead
+// without Shift (US-International ' and `, French and German ^, Spanish ´).
 bool AnyKeyDeadWithoutShift(HKL layout) {
     for (UINT virtualKey = 0x01; virtualKey <= 0xFE; ++virtualKey) {
         if (DeadWithoutShift(virtualKey, layout)) {
@@ -33,6 +34,26 @@ bool AnyKeyDeadWithoutShift(HKL layout) {
         }
     }
     return false;
+}
+
+// ToUnicodeEx leaves the keyboard state alone with flag bit 2 from Windows 10 version 1607 (build
+// 14393) on; before, it takes a dead key into the asking thread's state. RtlGetVersion tells the
+// real version whatever the program's manifest says.
+bool ToUnicodeLeavesStateAlone() {
+    static const bool leaves = [] {
+        using GetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+        const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+        const auto get = ntdll != nullptr ? reinterpret_cast<GetVersion>(
+                                                reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+                                          : nullptr;
+        OSVERSIONINFOW info{};
+        info.dwOSVersionInfoSize = sizeof(info);
+        if (get == nullptr || get(&info) != 0) {
+            return false;
+        }
+        return info.dwMajorVersion > 10 || (info.dwMajorVersion == 10 && info.dwBuildNumber >= 14393);
+    }();
+    return leaves;
 }
 
 }  // namespace
@@ -59,6 +80,21 @@ std::optional<LayoutKey> WindowKeyboardLayout::KeyFor(char16_t character) const 
                      .shift = (shiftState & 1) != 0,
                      .ctrl = (shiftState & 2) != 0,
                      .alt = (shiftState & 4) != 0};
+}
+
+// ToUnicodeEx answers -1 for a dead key, at whatever level the modifiers of the key state name.
+std::optional<bool> WindowKeyboardLayout::IsDeadKey(const LayoutKey& key) const {
+    constexpr UINT KeepKeyboardState = 0x4;
+    if (!ToUnicodeLeavesStateAlone()) {
+        return std::nullopt;
+    }
+    BYTE state[256]{};
+    state[VK_SHIFT] = key.shift ? 0x80 : 0;
+    state[VK_CONTROL] = key.ctrl ? 0x80 : 0;
+    state[VK_MENU] = key.alt ? 0x80 : 0;
+    wchar_t typed[8];
+    return ToUnicodeEx(key.virtualKey, ScanCode(key.virtualKey), state, typed, static_cast<int>(std::size(typed)),
+                       KeepKeyboardState, layout_) < 0;
 }
 
 std::uint16_t WindowKeyboardLayout::ScanCode(std::uint16_t virtualKey) const {

@@ -19,6 +19,7 @@ public:
     explicit WindowKeyboardLayout(HKL layout);
     std::optional<LayoutKey> KeyFor(char16_t character) const override;
     std::uint16_t ScanCode(std::uint16_t virtualKey) const override;
+    std::optional<bool> IsDeadKey(const LayoutKey& key) const override;
     bool HasDeadKeys() const override { return hasDeadKeys_; }
 
 private:

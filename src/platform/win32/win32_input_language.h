@@ -1,7 +1,7 @@
-// The program's own keyboard settings, changed for a key sequence and put back once its keys have
-// been taken: a layout with Latin letters for shortcuts, and its input method closed. Both are put
-// back only after Taken(), when the target has handled the keys: it handles posted messages
-// before input, so a layout put back any earlier would still apply to the keys.
+// The program's own keyboard settings, changed for a key sequence and put back after it: a layout
+// with Latin letters for shortcuts, and its input method closed. The input method is opened again
+// only after Taken(), when the target has handled the keys: it handles posted messages before
+// input, so anything put back any earlier would still apply to the keys.
 #pragma once
 
 #include <string>
@@ -13,10 +13,14 @@
 
 namespace velutreck {
 
+// The keyboard layouts the user has installed.
+std::vector<HKL> InstalledLayouts();
+
 // Menus and dialog mnemonics match the character the program's layout makes of a key, so a
 // shortcut whose Latin letter the layout lacks needs a layout that has it. WM_INPUTLANGCHANGEREQUEST
-// is the request the language bar makes: the default window procedure switches the layout of the
-// window's thread when it handles it, later, so the switch is awaited with GetKeyboardLayout.
+// is the request the language bar makes: the default window procedure switches the layout when it
+// handles it, later, so the switch is awaited with GetKeyboardLayout. Since Windows 8 the switch
+// is the whole desktop's, unless the user asked for one input method per app window.
 class LatinLayoutWhileTyping {
 public:
     // Throws an Automation failure naming the notation when the thread does not switch.
@@ -24,18 +28,19 @@ public:
                            Desktop& desktop);
     LatinLayoutWhileTyping(const LatinLayoutWhileTyping&) = delete;
     LatinLayoutWhileTyping& operator=(const LatinLayoutWhileTyping&) = delete;
+    // Gives the user's language back however the typing ended.
     ~LatinLayoutWhileTyping();
 
-    void Taken() { taken_ = true; }
-
 private:
+    Desktop& desktop_;
     DWORD thread_;
     HKL original_;
-    bool taken_ = false;
+    bool perWindow_;
 };
 
-// A Chinese, Japanese or Korean input method takes typed letters into its composition. Its default
-// IME window answers WM_IME_CONTROL for the thread it serves, across processes.
+// An input method takes typed letters into its composition (Chinese, Japanese, Korean) or rewrites
+// them (Vietnamese Telex makes "â" of "aa"). The thread's default IME window answers WM_IME_CONTROL
+// for it across processes, for input methods of the text services too.
 class InputMethodClosedWhileTyping {
 public:
     explicit InputMethodClosedWhileTyping(HWND target);

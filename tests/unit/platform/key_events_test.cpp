@@ -1,4 +1,5 @@
-// The events a stroke becomes on US, Russian (no Latin letter), US-International and French layouts.
+// The events a stroke becomes on US, Russian (no Latin letter), US-International, French, Polish
+// (Programmers) and Hungarian layouts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -83,6 +84,10 @@ TEST(StrokeEvents, CharactersGoAsLayoutKeysWhereTheyAreNotDeadAndEverythingElseA
                                              "Shift down", "65 down", "65 up", "Shift up"}},
         {us, "{~}\"`{^}", {"Shift down", "192 down", "192 up", "Shift up", "Shift down", "222 down", "222 up",
                           "Shift up", "192 down", "192 up", "Shift down", "54 down", "54 up", "Shift up"}},
+        // Polish (Programmers)' one dead key is "~" on Shift; Hungarian's are on AltGr, "°" among them.
+        {SimLayout::PolishProgrammers, "{~}`", {"U+007E down", "U+007E up", "192 down", "192 up"}},
+        {SimLayout::Hungarian, "{~}\xC2\xB0'", {"U+007E down", "U+007E up", "U+00B0 down", "U+00B0 up", "Shift down",
+                                                "49 down", "49 up", "Shift up"}},
         // AZERTY types the digits with Shift and the backslash with AltGr.
         {SimLayout::French, "1\\", {"Shift down", "49 down", "49 up", "Shift up", "Ctrl down", "Alt down", "56 down",
                                      "56 up", "Alt up", "Ctrl up"}},
@@ -91,6 +96,32 @@ TEST(StrokeEvents, CharactersGoAsLayoutKeysWhereTheyAreNotDeadAndEverythingElseA
         EXPECT_EQ(Events(row.layout, row.notation), row.events)
             << row.notation << " on the " << LayoutName(row.layout) << " layout";
     }
+}
+
+// A layout as Windows before 10 version 1607 shows it: which keys are dead without Shift, not which
+// are with Shift or AltGr.
+class LayoutThatCannotTell : public SimKeyboardLayout {
+public:
+    using SimKeyboardLayout::SimKeyboardLayout;
+    std::optional<bool> IsDeadKey(const LayoutKey&) const override { return std::nullopt; }
+};
+
+// There the accents and quote marks go as Unicode on a layout with a key dead without Shift, and as
+// keys on any other, Polish (Programmers) included.
+TEST(StrokeEvents, WhereTheLayoutCannotTellDeadKeysTheAccentsGoAsUnicodeOnlyOnLayoutsWithAnUnshiftedDeadKey) {
+    const auto events = [](SimLayout kind, const std::string& notation) {
+        const LayoutThatCannotTell layout(kind);
+        return Describe(StrokeEvents(ParseKeys(notation).strokes.front(), layout));
+    };
+    EXPECT_EQ(events(SimLayout::French, "{~}"), (Seq{"U+007E down", "U+007E up"}));
+    EXPECT_EQ(events(SimLayout::French, "\xC2\xB0"), (Seq{"Shift down", "219 down", "219 up", "Shift up"}));
+    EXPECT_EQ(events(SimLayout::PolishProgrammers, "{~}"), (Seq{"Shift down", "192 down", "192 up", "Shift up"}));
+}
+
+TEST(HasLatinLetters, OnlyALayoutThatTypesEveryLetterFromAToZ) {
+    EXPECT_TRUE(HasLatinLetters(SimKeyboardLayout(SimLayout::French)));
+    EXPECT_TRUE(HasLatinLetters(SimKeyboardLayout(SimLayout::Hungarian)));
+    EXPECT_FALSE(HasLatinLetters(SimKeyboardLayout(SimLayout::Russian)));
 }
 
 // On a Russian layout Alt and the key named E would reach Nero as Alt+"у", which opens no menu.

@@ -60,8 +60,32 @@ TEST(SimKeyboard, ADeadKeyAccentsTheLetterAfterItAndTypesItselfBeforeSpaceItself
                                 Press(Letter('n')), Press(vk::Digit0 + 8, {vk::Control, vk::Menu})}),
               "\xC3\xAA|\xC3\xB1|\\");
 
+    keyboard.SetLayout(SimLayout::PolishProgrammers);
+    constexpr std::uint16_t Grave = 0xC0;  // VK_OEM_3
+    EXPECT_EQ(Played(keyboard, {Press(Grave), Press(Grave, {vk::Shift}), Press(Letter('e')),
+                                Press(Grave, {vk::Shift}), Press(vk::Space)}),
+              "`|\xC4\x99|~");
+
+    keyboard.SetLayout(SimLayout::Hungarian);
+    EXPECT_EQ(Played(keyboard, {Press(vk::Digit0 + 5, {vk::Control, vk::Menu}), Press(Letter('a'), {vk::Shift}),
+                                Press(vk::Digit0 + 1, {vk::Shift})}),
+              "\xC3\x85|'");
+
     keyboard.SetLayout(SimLayout::UnitedStates);
     EXPECT_EQ(Played(keyboard, {Press(Quote), Press(Letter('a'))}), "'|a");
+}
+
+// Windows asks about dead keys at every level (ToUnicodeEx) or only without Shift (MapVirtualKeyEx).
+TEST(SimKeyboardLayout, ADeadKeyAtAnyLevelIsToldKeyByKeyButOnlyOneWithoutShiftCountsForTheLayout) {
+    const SimKeyboardLayout polish(SimLayout::PolishProgrammers);
+    EXPECT_EQ(polish.IsDeadKey({.virtualKey = 0xC0, .shift = true}), true);
+    EXPECT_EQ(polish.IsDeadKey({.virtualKey = 0xC0}), false);
+    EXPECT_FALSE(polish.HasDeadKeys());
+    const SimKeyboardLayout hungarian(SimLayout::Hungarian);
+    EXPECT_EQ(hungarian.IsDeadKey({.virtualKey = vk::Digit0 + 1, .ctrl = true, .alt = true}), true);
+    EXPECT_EQ(hungarian.IsDeadKey({.virtualKey = vk::Digit0 + 1, .shift = true}), false);
+    EXPECT_FALSE(hungarian.HasDeadKeys());
+    EXPECT_TRUE(SimKeyboardLayout(SimLayout::UsInternational).HasDeadKeys());
 }
 
 TEST(SimKeyboard, EachProgramHasItsOwnLayoutAndShortcutsCarryTheCharacterItMakes) {
@@ -72,6 +96,21 @@ TEST(SimKeyboard, EachProgramHasItsOwnLayoutAndShortcutsCarryTheCharacterItMakes
               "Alt+\xD1\x83|\xD0\xB4");
     keyboard.SetLayout(SimLayout::UnitedStates);
     EXPECT_EQ(keyboard.LayoutOf(2), SimLayout::UnitedStates);
+}
+
+// Since Windows 8 a program that switches its layout switches every program's, unless the user
+// chose one input language per window; a layout that is not installed is never switched to.
+TEST(SimKeyboard, ALanguageSwitchIsTheWholeDesktopsUnlessOnePerWindowAndOnlyToAnInstalledLayout) {
+    SimKeyboard keyboard;
+    keyboard.SetLayout(SimLayout::Russian);
+    EXPECT_TRUE(keyboard.SwitchLanguage(2, SimLayout::UnitedStates));
+    EXPECT_EQ(keyboard.LayoutOf(1), SimLayout::UnitedStates);
+    keyboard.SetLanguagePerWindow(true);
+    EXPECT_TRUE(keyboard.SwitchLanguage(2, SimLayout::Russian));
+    EXPECT_EQ(keyboard.LayoutOf(2), SimLayout::Russian);
+    EXPECT_EQ(keyboard.LayoutOf(1), SimLayout::UnitedStates);
+    EXPECT_FALSE(keyboard.SwitchLanguage(1, SimLayout::French));
+    EXPECT_EQ(keyboard.LayoutOf(1), SimLayout::UnitedStates);
 }
 
 TEST(SimKeyboard, AnOpenInputMethodComposesKeysUntilEnterButNotUnicodeNorShortcuts) {
