@@ -1,6 +1,7 @@
 // Typing into the program in front, as the Windows desktop does it: Caps Lock off for the sequence,
 // the program's input method closed, and its layout switched to an installed Latin one for shortcuts
 // whose letters the layout lacks; each put back once the keys have been taken or given up on.
+#include <algorithm>
 #include <vector>
 
 #include "base/failure.h"
@@ -106,14 +107,15 @@ void SimDesktop::SetInputMethodOpen(TaskId task, bool open) {
 // The request goes to the window with the focus, for an installed layout that types the letters;
 // its thread switches when it handles it.
 void SimDesktop::SwitchLayout(const std::string& call, const KeySequence& keys, WindowHandle focus) {
-    for (SimLayout layout : keyboard_.InstalledLayouts()) {
-        if (!NeedsLatinLayout(keys.strokes, SimKeyboard::LayoutFor(layout))) {
-            QueueMessage(focus, InputLanguageChangeRequest, 0, static_cast<std::uint32_t>(layout));
-            DeliverQueuedInput();
-            if (keyboard_.LayoutOf(TaskOf(focus)) == layout) {
-                return;
-            }
-            break;
+    const std::vector<SimLayout>& installed = keyboard_.InstalledLayouts();
+    const auto latin = std::find_if(installed.begin(), installed.end(), [&](SimLayout layout) {
+        return !NeedsLatinLayout(keys.strokes, SimKeyboard::LayoutFor(layout));
+    });
+    if (latin != installed.end()) {
+        QueueMessage(focus, InputLanguageChangeRequest, 0, static_cast<std::uint32_t>(*latin));
+        DeliverQueuedInput();
+        if (keyboard_.LayoutOf(TaskOf(focus)) == *latin) {
+            return;
         }
     }
     Note(call + " not typed: the program's keyboard layout did not switch");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/standins/nero_stand_in.h"
 #include "support/sim_session.h"
 #include "tracklist/track_names.h"
 
@@ -97,15 +98,18 @@ TEST(AnyKeyboard, DeadKeysAtAnyLevelOfAnyLayoutNeverTouchPathsOrNames) {
 }
 
 // The input language as the user meets it: in Velutreck's window, in another program's and in a
-// program started later. One per window, the user has given the other program a French layout.
+// program started later. One per window, the user has given Velutreck and the other program a
+// French layout.
 class UsersLanguage {
 public:
     UsersLanguage(SimSession& session, bool perWindow) : desktop_(*session.desktop) {
         desktop_.SetLayout(SimLayout::Russian);
+        desktop_.SetInstalledLayouts({SimLayout::Russian, SimLayout::UnitedStates, SimLayout::French});
         desktop_.SetLanguagePerWindow(perWindow);
         other_ = desktop_.TaskOf(desktop_.AddBystander("Notepad"));
         if (perWindow) {
             desktop_.SetLayoutOf(other_, SimLayout::French);
+            desktop_.SetLayoutOf(desktop_.TaskOf(desktop_.OwnWindow()), SimLayout::French);
         }
         desktop_.UserActivates(desktop_.OwnWindow());
         before_ = Now();
@@ -142,10 +146,22 @@ TEST(AnyKeyboard, OnALayoutWithoutLatinLettersMenusOpenAndTheUsersLanguageIsTheS
     }
 }
 
-// Stopped once Nero has ended for the first group, and ended by a failure at Simple Burner's start,
-// which comes after Nero's first group when the disc is not erased.
+// Stopped once Nero has ended for the first group; ended by a failure at Simple Burner's start,
+// which comes after Nero's first group when the disc is not erased; and keys given up on while
+// Nero is busy for 20 s after each shortcut in its main window.
 TEST(AnyKeyboard, TheUsersLanguageIsTheSameAfterAStopAndAfterAFailure) {
     for (bool perWindow : {false, true}) {
+        SimSession busy;
+        busy.desktop->SetBusyAfterKey(NeroMainTitle, NamedKey::None, 20'000);
+        const UsersLanguage busyLanguage(busy, perWindow);
+        StartJob(busy);
+        busy.RunUntilIdle(Hour);
+        EXPECT_TRUE(TranscriptHas(busy, "Type(\"%el\") gave up"));
+        if (busy.IsRunning()) {
+            busy.PressStartStop();
+        }
+        busyLanguage.ExpectUnchanged("busy, " + Setting(perWindow));
+
         SimSession stopped;
         const UsersLanguage stoppedLanguage(stopped, perWindow);
         StartJob(stopped);
