@@ -192,6 +192,9 @@ TEST(AnyKeyboard, AProgramThatKeepsALayoutWithoutLatinLettersGetsNoShortcutAndTh
     StartJob(session);
     ASSERT_FALSE(session.RunUntilIdle(Hour));
     EXPECT_EQ(session.Caption(), "Writing Nero Image - Velutreck");
+    const WindowHandle nero = session.desktop->FindWindow(0, 0, std::nullopt, NeroMainTitle);
+    ASSERT_NE(nero, 0u);
+    EXPECT_EQ(session.desktop->TypedKeys(nero), Lines{});
     session.PressStartStop();
     EXPECT_FALSE(session.IsRunning());
 
