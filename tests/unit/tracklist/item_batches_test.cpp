@@ -125,10 +125,16 @@ TEST_F(Items, PlaylistsTakeTheirEntriesInOrderInEitherEncoding) {
     files.AddFile(clef, "");
     Strings withClef = expected;
     withClef.push_back(clef);
+    // A NUL ends an entry's text, and a line that begins with one names nothing (not the
+    // playlist's own folder); players indent their comments.
+    constexpr char Nuls[] = "\0\r\n  #EXTINF:1,x\r\n\t#x.mp3\r\nE:\\four.mp3\0junk\r\n";
+    const std::string nuls(Nuls, sizeof(Nuls) - 1);
+    Strings withNuls = withClef;
+    withNuls.push_back("E:\\four.mp3");
     for (const bool bigEndian : {false, true}) {
-        files.AddFile("D:\\Lists\\utf16.m3u", Utf16WithMark(entries + cafeUtf8 + clef + "\r\n", bigEndian));
+        files.AddFile("D:\\Lists\\utf16.m3u", Utf16WithMark(entries + cafeUtf8 + clef + "\r\n" + nuls, bigEndian));
         const Walked found = Of({"D:\\Lists\\utf16.m3u"});
-        EXPECT_EQ(found.batches, Batches{withClef}) << bigEndian;
+        EXPECT_EQ(found.batches, Batches{withNuls}) << bigEndian;
         EXPECT_TRUE(found.skipped.empty()) << bigEndian;
     }
 }
@@ -153,6 +159,10 @@ TEST(FileAddresses, NameTheLocalFileOrShareAsWindowsReadsThemWithUtf8Escapes) {
         {"file:///C:/100%.mp3", "C:\\100%.mp3"},
         {"file:///C:/a%2", "C:\\a%2"},
         {"file:///C:/a+b.mp3", "C:\\a+b.mp3"},
+        // Each run of escapes on its own terms; literal letters as written.
+        {"file:///C:/Musique/\xC3\xA9t\xC3\xA9/%E9t%E9.mp3", "C:\\Musique\\\xC3\xA9t\xC3\xA9\\\xC3\xA9t\xC3\xA9.mp3"},
+        {"file:///C:/%C3%A9-%E9.mp3", "C:\\\xC3\xA9-\xC3\xA9.mp3"},
+        {"file:///C:/%E9%C3%A9.mp3", "C:\\\xC3\xA9\xC3\x83\xC2\xA9.mp3"},
     };
     for (const auto& [url, path] : named) {
         EXPECT_EQ(FileUrlPath(url, files), path) << url;
