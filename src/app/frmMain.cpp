@@ -121,7 +121,7 @@ void frmMain::btnStartStop_Click() {
         saveFailure = failure.what();
     }
     Guarded([&] { engine_.StartOrStop(CurrentSettings(SettingsOf(controls_.main), hidden_)); });
-    Guarded([&] { ShowSummary(); });
+    Guarded([&] { ReadLengthsAndShowSummary(); });
     if (!saveFailure.empty()) {
         ShowError("Error: " + saveFailure);
     }
@@ -170,8 +170,14 @@ void frmMain::LengthsArrived() {
 
 void frmMain::ShowSummary() {
     const MainWindowControls& main = controls_.main;
-    services_.lengths.Read(ListFiles(main.lstAudioFiles));
     controls_.lblSummary.SetCaption(ListSummary(main.lstAudioFiles, services_.lengths, main.cboCompression.ListIndex() == 1));
+}
+
+// Only here are the listed files looked at (at Start, when the list changes): a disk that is read every few seconds
+// through a job never sleeps, and a share is slow to answer.
+void frmMain::ReadLengthsAndShowSummary() {
+    services_.lengths.Read(ListFiles(controls_.main.lstAudioFiles));
+    ShowSummary();
 }
 
 void frmMain::TrackListCommand_Click(TrackListCommand command) {
@@ -198,7 +204,7 @@ void frmMain::TrackListCommand_Click(TrackListCommand command) {
             return ShiftDown(list);
         }
     });
-    Guarded([&] { ShowSummary(); });
+    Guarded([&] { ReadLengthsAndShowSummary(); });
 }
 
 bool frmMain::OpensContextMenu(int button) { return button == ContextMenuButton; }
@@ -218,7 +224,7 @@ void frmMain::FilesDropped(const std::vector<std::string>& items) {
             services_.messageBoxes.Show(result.skippedMessage, MessageBoxStyle::Information, ProductName);
         }
     });
-    Guarded([&] { ShowSummary(); });
+    Guarded([&] { ReadLengthsAndShowSummary(); });
 }
 
 HandOverOutcome frmMain::ItemsHandedOver(const std::vector<std::string>& items) {
