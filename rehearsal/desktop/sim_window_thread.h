@@ -44,6 +44,8 @@ public:
 
     // Another program sends the window a message now.
     void Send();
+    // The thread looks at its queue between the steps of its work, answering what waits there.
+    void Look() { AnswerWaiting(); }
     // How long the longest sent message has waited for its answer, the one still waiting included.
     std::int64_t LongestUnansweredMs() const;
 

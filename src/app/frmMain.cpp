@@ -213,10 +213,20 @@ void frmMain::FilesDropped(const std::vector<std::string>& items) {
     if (engine_.IsRunning()) {
         return;
     }
+    // The walk runs on the window's thread, a step at a time: between steps the window answers,
+    // paints and shows how far it has come, and Esc or Stop ends it.
+    MainWindowControls& main = controls_.main;
+    AddItemsResult result;
+    main.btnStartStop.SetCaption("&Stop");
     Guarded([&] {
-        const AddItemsResult result = AddItems(controls_.main.lstAudioFiles, services_.files, items,
-                                               controls_.main.chkAutoBreak.Value() != 0,
-                                               [&] { controls_.main.form.PaintPending(); });
+        result = AddItems(main.lstAudioFiles, services_.files, items, main.chkAutoBreak.Value() != 0, [&](int found) {
+            controls_.lblSummary.SetCaption(AddingSummary(found));
+            main.form.PaintPending();
+            return !main.form.StopAsked();
+        });
+    });
+    main.btnStartStop.SetCaption("&Start");
+    Guarded([&] {
         if (!result.errorMessage.empty()) {
             ShowError(result.errorMessage);
         }

@@ -22,6 +22,7 @@ SimSession::SimSession(const StandInOptions& options)
     settings.ClearWrites();
     controls.tmrMaster.onChange = [this](bool enabled) { TimerChanged(enabled); };
     lengths.SetArrivalNotice([this] { form.LengthsArrived(); });
+    controls.form.onPaintPending = [this] { desktop->OwnThread().Look(); };
     controls.form.onUnload = [this] {
         controls.tmrMaster.SetEnabled(false);
         form.Form_Unload();
