@@ -45,6 +45,7 @@ TEST(SlowShare, A500EntryPlaylistIsAddedWithTheWindowAnsweringAndEscEndsTheWalkK
     EXPECT_LT(session.Now() - start, 31'000);  // not the minutes the whole playlist takes
     EXPECT_TRUE(summaryMeanwhile.starts_with("Adding: ")) << summaryMeanwhile;
     EXPECT_TRUE(summaryMeanwhile.ends_with(" files found so far (Esc or Stop ends it)")) << summaryMeanwhile;
+    EXPECT_GT(std::stoi(summaryMeanwhile.substr(8)), 3) << summaryMeanwhile;  // the playlist's entries count
     EXPECT_EQ(buttonMeanwhile, "&Stop");
     EXPECT_EQ(session.controls.btnStartStop.Caption(), "&Start");
     EXPECT_EQ(session.ListEntries(),
