@@ -260,6 +260,8 @@ TEST(ListSummary, FollowsLengthsArrivingAfterTheFilesInAnyOrderAndForgetsAFileRe
               "4 files in 2 groups, 12:25 - fits an 80-minute MiniDisc at LP2, 2:27:35 to spare "
               "(the length of 1 file is unknown)");
     EXPECT_EQ(session.lengths.Reads("C:\\Music\\A.mp3"), 1);  // read once, however often the list changed
+    // An unknown length is read again when the list changes, not whenever some length arrives.
+    EXPECT_EQ(session.lengths.Reads("C:\\Music\\E.mp3"), 1);
 }
 
 TEST(ListSummary, NoListedFileIsLookedAtThroughAJobAfterStart) {
