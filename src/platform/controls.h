@@ -105,7 +105,8 @@ public:
     // no click, key or timer, which wait until the work is done.
     virtual void PaintPending() = 0;
     // Whether the user asked, during such work, to stop it: Esc, or a click on the button that
-    // reads "Stop" meanwhile.
+    // reads "Stop" meanwhile. The keys typed during the work are taken with it, as the window
+    // takes no input meanwhile.
     virtual bool StopAsked() = 0;
     virtual void Unload() = 0;
 };
