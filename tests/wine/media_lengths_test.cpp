@@ -143,13 +143,25 @@ TEST_F(MediaLengths, TheSummaryAddsUpWaveFilesAndACdTrackAndCountsWhatHasNoLengt
     EXPECT_TRUE(Eventually([&] { return Summary(window) == expected; })) << Summary(window);
 }
 
-// As on the N editions of Windows, which come without it.
+// Velutreck.exe without Media Foundation, as on the N editions of Windows: Wine's own setting for
+// one program, an empty override, keeps it from loading the libraries.
 class WithoutMediaFoundation {
 public:
-    WithoutMediaFoundation() { SetEnvironmentVariableW(L"WINEDLLOVERRIDES", L"mfplat,mfreadwrite=d"); }
-    ~WithoutMediaFoundation() { SetEnvironmentVariableW(L"WINEDLLOVERRIDES", nullptr); }
+    WithoutMediaFoundation() {
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, Key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+            for (const wchar_t* library : {L"mfplat", L"mfreadwrite"}) {
+                RegSetValueExW(key, library, 0, REG_SZ, reinterpret_cast<const BYTE*>(L""), sizeof(wchar_t));
+            }
+            RegCloseKey(key);
+        }
+    }
+    ~WithoutMediaFoundation() { RegDeleteKeyW(HKEY_CURRENT_USER, Key); }
     WithoutMediaFoundation(const WithoutMediaFoundation&) = delete;
     WithoutMediaFoundation& operator=(const WithoutMediaFoundation&) = delete;
+
+private:
+    static constexpr const wchar_t* Key = L"Software\\Wine\\AppDefaults\\Velutreck.exe\\DllOverrides";
 };
 
 TEST_F(MediaLengths, WaveAndAiffLengthsComeFromTheirHeadersWithoutMediaFoundation) {
