@@ -161,6 +161,7 @@ void SimDesktop::ShellOpen(WindowHandle owner, const std::string& file, const st
 
 void SimDesktop::Pause(std::uint32_t milliseconds) {
     Note("Pause(" + std::to_string(milliseconds) + ")");
+    const SimWindowThread::Answering answering(ownThread_);
     clock_.AdvanceBy(milliseconds);
 }
 

@@ -21,6 +21,7 @@
 #include "rehearsal/desktop/sim_keyboard.h"
 #include "rehearsal/desktop/sim_taskbar_button.h"
 #include "rehearsal/desktop/sim_transcript.h"
+#include "rehearsal/desktop/sim_window_thread.h"
 #include "rehearsal/standins/mini_disc.h"
 #include "rehearsal/standins/stand_in.h"
 #include "rehearsal/standins/virtual_drive.h"
@@ -58,6 +59,8 @@ public:
     void Associate(const std::string& extension, const std::string& programPath);
 
     SimClock& Clock() { return clock_; }
+    // The thread of Velutreck's window; a pause answers what is sent to it meanwhile.
+    SimWindowThread& OwnThread() { return ownThread_; }
     SimFileSystem& Files() { return files_; }
     SimTranscript& Transcript() { return transcript_; }
     const WindowTree& Windows() const { return windows_; }
@@ -167,6 +170,7 @@ private:
     void RefuseIfElevated(const std::string& call, WindowHandle window);
 
     SimClock clock_;
+    SimWindowThread ownThread_{clock_};
     SimFileSystem files_;
     SimTranscript transcript_;
     WindowTree windows_;

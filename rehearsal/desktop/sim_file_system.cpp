@@ -49,9 +49,21 @@ SimFileSystem::SimFileSystem()
     folders_.emplace("c:\\", "C:\\");
 }
 
-bool SimFileSystem::FileExists(const std::string& path) const { return files_.contains(PathKey(path)); }
+bool SimFileSystem::FileExists(const std::string& path) const {
+    Accessed(path);
+    return files_.contains(PathKey(path));
+}
 
-bool SimFileSystem::FolderExists(const std::string& path) const { return folders_.contains(PathKey(path)); }
+bool SimFileSystem::FolderExists(const std::string& path) const {
+    Accessed(path);
+    return folders_.contains(PathKey(path));
+}
+
+void SimFileSystem::Accessed(const std::string& path) const {
+    if (onAccess_) {
+        onAccess_(path);
+    }
+}
 
 SimFileSystem::File& SimFileSystem::ExistingFile(const std::string& path, const std::string& doing) {
     const auto found = files_.find(PathKey(path));
@@ -79,6 +91,7 @@ void SimFileSystem::AppendFile(const std::string& path, const std::string& text)
 }
 
 std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) const {
+    Accessed(path);
     const auto found = files_.find(PathKey(path));
     if (found == files_.end()) {
         return std::nullopt;
@@ -159,6 +172,7 @@ bool SimFileSystem::InUse(const std::string& path) const {
 }
 
 FolderListing SimFileSystem::ListFolder(const std::string& path) const {
+    Accessed(path);
     const std::string key = PathKey(path);
     const auto nameOf = [](const std::string& inside) { return inside.substr(inside.rfind('\\') + 1); };
     FolderListing listing;

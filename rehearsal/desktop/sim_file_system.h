@@ -8,6 +8,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -52,6 +53,9 @@ public:
     std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) const;
     // Every file's path as it was first written, in path order.
     std::vector<std::string> FilePaths() const;
+    // Called with the path of each question asked of the disk (a file's or folder's existence, a
+    // listing, a read), so that a test can make a drive slow, as a share over a slow link is.
+    void SetAccessHook(std::function<void(const std::string& path)> hook) { onAccess_ = std::move(hook); }
 
 private:
     struct File {
@@ -64,11 +68,13 @@ private:
     };
 
     File& ExistingFile(const std::string& path, const std::string& doing);
+    void Accessed(const std::string& path) const;
 
     std::map<std::string, File> files_;   // by folded path
     std::map<std::string, std::string> folders_;  // paths as first created, by folded path; roots with their backslash
     std::set<std::string> writesRefused_;         // folded folder paths
     std::map<KnownFolder, std::string> knownFolders_;
+    std::function<void(const std::string&)> onAccess_;
 };
 
 // The comparison key of a path: ASCII letters folded to lower case, no trailing backslash except

@@ -8,22 +8,37 @@ void SimMediaLengths::Read(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         const std::string key = PathKey(path);
         Entry& entry = entries_[key];
-        // The simulated files do not change once written: a length is read once.
-        if (entry.reads > 0 || entry.length.state == MediaLength::State::Reading) {
+        if (entry.pending) {
             continue;
         }
-        entry.length = {MediaLength::State::Reading, {}};
+        ++entry.looks;
+        const bool settled = entry.length.state == MediaLength::State::Known || entry.givenUp;
+        if (entry.reads > 0 && settled && StampOf(path) == entry.stamp) {
+            continue;
+        }
+        entry.pending = true;
+        if (entry.reads == 0) {
+            entry.length = {MediaLength::State::Reading, {}};
+        }
         const auto found = readTimes_.find(key);
         const std::chrono::milliseconds readTime = found == readTimes_.end() ? DefaultReadTime : found->second;
-        clock_.Schedule(clock_.Now() + readTime.count(), [this, key, path] {
-            Entry& read = entries_[key];
-            const auto time = files_.FileExists(path) ? files_.PlayingTime(path) : std::nullopt;
-            read.length = time ? MediaLength{MediaLength::State::Known, *time} : MediaLength{};
-            ++read.reads;
-            if (notice_) {
-                notice_();
-            }
-        });
+        const bool givenUp = readTime >= GiveUpReadingAfter;
+        const std::chrono::milliseconds after = givenUp ? GiveUpReadingAfter : readTime;
+        clock_.Schedule(clock_.Now() + after.count(), [this, key, path, givenUp] { Arrive(key, path, givenUp); });
+    }
+}
+
+void SimMediaLengths::Arrive(const std::string& key, const std::string& path, bool givenUp) {
+    Entry& read = entries_[key];
+    ++read.looks;
+    read.stamp = StampOf(path);
+    const auto time = read.stamp && !givenUp ? read.stamp->playingTime : std::nullopt;
+    read.length = time ? MediaLength{MediaLength::State::Known, *time} : MediaLength{};
+    read.givenUp = givenUp;
+    read.pending = false;
+    ++read.reads;
+    if (notice_) {
+        notice_();
     }
 }
 
@@ -33,9 +48,10 @@ MediaLength SimMediaLengths::Length(const std::string& path) const {
 }
 
 void SimMediaLengths::WaitFor(const std::vector<std::string>& paths, std::chrono::milliseconds limit) {
+    const SimWindowThread::Answering answering(windowThread_);
     constexpr std::int64_t StepMs = 10;
     const std::int64_t deadline = clock_.Now() + limit.count();
-    while (AnyReading(paths) && clock_.Now() < deadline) {
+    while (AnyPending(paths) && clock_.Now() < deadline) {
         clock_.AdvanceTo(std::min(deadline, clock_.Now() + StepMs));
     }
 }
@@ -45,9 +61,24 @@ int SimMediaLengths::Reads(const std::string& path) const {
     return found == entries_.end() ? 0 : found->second.reads;
 }
 
-bool SimMediaLengths::AnyReading(const std::vector<std::string>& paths) const {
-    return std::any_of(paths.begin(), paths.end(),
-                       [this](const std::string& path) { return Length(path).state == MediaLength::State::Reading; });
+int SimMediaLengths::Looks(const std::string& path) const {
+    const auto found = entries_.find(PathKey(path));
+    return found == entries_.end() ? 0 : found->second.looks;
+}
+
+std::optional<SimMediaLengths::Stamp> SimMediaLengths::StampOf(const std::string& path) const {
+    const std::optional<std::string> contents = files_.FileExists(path) ? files_.ReadFile(path) : std::nullopt;
+    if (!contents) {
+        return std::nullopt;
+    }
+    return Stamp{*contents, files_.PlayingTime(path)};
+}
+
+bool SimMediaLengths::AnyPending(const std::vector<std::string>& paths) const {
+    return std::any_of(paths.begin(), paths.end(), [this](const std::string& path) {
+        const auto found = entries_.find(PathKey(path));
+        return found != entries_.end() && found->second.pending;
+    });
 }
 
 }  // namespace velutreck

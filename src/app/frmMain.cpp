@@ -121,7 +121,7 @@ void frmMain::btnStartStop_Click() {
         saveFailure = failure.what();
     }
     Guarded([&] { engine_.StartOrStop(CurrentSettings(SettingsOf(controls_.main), hidden_)); });
-    Guarded([&] { ShowSummary(); });
+    Guarded([&] { ReadLengthsAndShowSummary(); });
     if (!saveFailure.empty()) {
         ShowError("Error: " + saveFailure);
     }
@@ -170,8 +170,14 @@ void frmMain::LengthsArrived() {
 
 void frmMain::ShowSummary() {
     const MainWindowControls& main = controls_.main;
-    services_.lengths.Read(ListFiles(main.lstAudioFiles));
     controls_.lblSummary.SetCaption(ListSummary(main.lstAudioFiles, services_.lengths, main.cboCompression.ListIndex() == 1));
+}
+
+// Only here are the listed files looked at (at Start, when the list changes): a disk that is read every few seconds
+// through a job never sleeps, and a share is slow to answer.
+void frmMain::ReadLengthsAndShowSummary() {
+    services_.lengths.Read(ListFiles(controls_.main.lstAudioFiles));
+    ShowSummary();
 }
 
 void frmMain::TrackListCommand_Click(TrackListCommand command) {
@@ -198,7 +204,7 @@ void frmMain::TrackListCommand_Click(TrackListCommand command) {
             return ShiftDown(list);
         }
     });
-    Guarded([&] { ShowSummary(); });
+    Guarded([&] { ReadLengthsAndShowSummary(); });
 }
 
 bool frmMain::OpensContextMenu(int button) { return button == ContextMenuButton; }
@@ -207,10 +213,20 @@ void frmMain::FilesDropped(const std::vector<std::string>& items) {
     if (engine_.IsRunning()) {
         return;
     }
+    // The walk runs on the window's thread, a step at a time: between steps the window answers,
+    // paints and shows how far it has come, and Esc or Stop ends it.
+    MainWindowControls& main = controls_.main;
+    AddItemsResult result;
+    main.btnStartStop.SetCaption("&Stop");
     Guarded([&] {
-        const AddItemsResult result = AddItems(controls_.main.lstAudioFiles, services_.files, items,
-                                               controls_.main.chkAutoBreak.Value() != 0,
-                                               [&] { controls_.main.form.PaintPending(); });
+        result = AddItems(main.lstAudioFiles, services_.files, items, main.chkAutoBreak.Value() != 0, [&](int found) {
+            controls_.lblSummary.SetCaption(AddingSummary(found));
+            main.form.PaintPending();
+            return !main.form.StopAsked();
+        });
+    });
+    main.btnStartStop.SetCaption("&Start");
+    Guarded([&] {
         if (!result.errorMessage.empty()) {
             ShowError(result.errorMessage);
         }
@@ -218,7 +234,7 @@ void frmMain::FilesDropped(const std::vector<std::string>& items) {
             services_.messageBoxes.Show(result.skippedMessage, MessageBoxStyle::Information, ProductName);
         }
     });
-    Guarded([&] { ShowSummary(); });
+    Guarded([&] { ReadLengthsAndShowSummary(); });
 }
 
 HandOverOutcome frmMain::ItemsHandedOver(const std::vector<std::string>& items) {

@@ -104,6 +104,7 @@ private:
     bool FirstCopy(const std::vector<std::string>& commandLineItems);
     // The list's summary follows every change of the list, of its lengths and of the compression.
     void ShowSummary();
+    void ReadLengthsAndShowSummary();
 
     FormControls controls_;
     FormServices services_;

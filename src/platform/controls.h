@@ -104,6 +104,10 @@ public:
     // Paints what needs painting now, between the steps of long work on the window's thread; takes
     // no click, key or timer, which wait until the work is done.
     virtual void PaintPending() = 0;
+    // Whether the user asked, during such work, to stop it: Esc, or a click on the button that
+    // reads "Stop" meanwhile. The keys typed during the work are taken with it, as the window
+    // takes no input meanwhile.
+    virtual bool StopAsked() = 0;
     virtual void Unload() = 0;
 };
 

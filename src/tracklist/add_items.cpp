@@ -8,7 +8,7 @@
 namespace velutreck {
 
 AddItemsResult AddItems(ListBox& list, const FileSystem& files, const std::vector<std::string>& items, bool autoBreak,
-                        const std::function<void()>& betweenFolders) {
+                        const std::function<bool(int found)>& betweenSteps) {
     AddItemsResult result;
     const long long smallestBatch = autoBreak ? 2 : 1;  // one file, and its marker
     const BatchSink sink{
@@ -23,13 +23,13 @@ AddItemsResult AddItems(ListBox& list, const FileSystem& files, const std::vecto
             },
         .goOn =
             [&] {
-                betweenFolders();
                 if (HasRoomFor(list, smallestBatch)) {
                     return true;
                 }
                 result.errorMessage = "Error: " + std::string(FullListText);
                 return false;
             },
+        .between = betweenSteps,
     };
     result.skippedMessage = SkippedItemsMessage(WalkItems(items, files, sink));
     return result;

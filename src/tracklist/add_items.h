@@ -18,9 +18,11 @@ struct AddItemsResult {
 
 // The first batch that does not fit is refused whole, and nothing after it is added either, so that
 // the groups never come out of order; what was added stays. The walk ends there, or before a folder
-// when the list could not take even one more file. `betweenFolders` runs before each folder is
-// listed: the window paints there while a whole drive is walked on its thread.
+// when the list could not take even one more file. `betweenSteps` runs before each item, folder
+// and playlist entry is looked at, with the number of audio files found so far: the window answers
+// and shows its progress there while the walk runs on its thread, and false from it (the user
+// stopped the walk) ends the walk, with the batches added before kept.
 AddItemsResult AddItems(ListBox& list, const FileSystem& files, const std::vector<std::string>& items, bool autoBreak,
-                        const std::function<void()>& betweenFolders);
+                        const std::function<bool(int found)>& betweenSteps);
 
 }  // namespace velutreck

@@ -24,16 +24,25 @@ int HexValue(char c) {
     return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
 }
 
+bool IsEscape(std::string_view text, std::size_t at) {
+    return text[at] == '%' && at + 2 < text.size() && HexValue(text[at + 1]) >= 0 && HexValue(text[at + 2]) >= 0;
+}
+
 // A "%" that is not followed by two hexadecimal digits is a character of the name ("100%.mp3").
-std::string PercentDecoded(std::string_view text) {
+// Each run of escapes is one piece of text of its own: UTF-8 where it is valid, the ANSI code page
+// otherwise, so that a player's ANSI escapes do not garble the literal letters around them.
+std::string PercentDecoded(std::string_view text, const FileSystem& files) {
     std::string decoded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
-            decoded.push_back(static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2])));
-            i += 2;
-        } else {
-            decoded.push_back(text[i]);
+    for (std::size_t i = 0; i < text.size();) {
+        if (!IsEscape(text, i)) {
+            decoded.push_back(text[i++]);
+            continue;
         }
+        std::string run;
+        for (; i < text.size() && IsEscape(text, i); i += 3) {
+            run.push_back(static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2])));
+        }
+        decoded += IsValidUtf8(run) ? run : files.AnsiToUtf8(run);
     }
     return decoded;
 }
@@ -84,16 +93,12 @@ std::optional<std::string> FileUrlPath(std::string_view url, const FileSystem& f
     if (!StartsWithNoCase(url, Scheme)) {
         return std::nullopt;
     }
-    std::string rest = PercentDecoded(url.substr(Scheme.size()));
+    std::string rest = PercentDecoded(url.substr(Scheme.size()), files);
     if (rest.find('\0') != std::string::npos) {
         return std::nullopt;
     }
     std::replace(rest.begin(), rest.end(), '\\', '/');
-    const std::optional<std::string> path = PathOf(rest);
-    if (!path || IsValidUtf8(*path)) {
-        return path;
-    }
-    return files.AnsiToUtf8(*path);
+    return PathOf(rest);
 }
 
 }  // namespace velutreck

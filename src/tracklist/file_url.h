@@ -17,7 +17,8 @@ namespace velutreck {
 // - file:///C:/x, file:/C:/x, file:C:/x and file://localhost/C:/x name C:\x ("C|" counts as "C:");
 // - file://server/share/x and file:////server/share/x name \\server\share\x;
 // - file:///x names \x, from the root of the current drive.
-// Escapes that are not valid UTF-8 are read in the ANSI code page, like the text of an old playlist.
+// A run of escapes that is not valid UTF-8 is read in the ANSI code page, like the text of an old
+// playlist; the literal text around it stays as written.
 // Nothing for any other address, and for one that names no path or holds an escaped NUL.
 std::optional<std::string> FileUrlPath(std::string_view url, const FileSystem& files);
 

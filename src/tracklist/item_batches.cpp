@@ -47,9 +47,13 @@ public:
         std::vector<Item> found;
         std::vector<std::string> looseFiles;
         for (const std::string& item : items) {
+            if (!GoOn()) {
+                return std::move(skipped_);
+            }
             found.push_back(Classify(item));
             if (found.back().kind == ItemKind::AudioFile) {
                 looseFiles.push_back(found.back().name);
+                ++found_;
             }
         }
         SortAsExplorerShows(looseFiles);
@@ -106,8 +110,15 @@ private:
         }
     }
 
+    bool GoOn() {
+        if (!ended_ && !sink_.between(found_)) {
+            ended_ = true;
+        }
+        return !ended_;
+    }
+
     void TakeFolder(const std::string& folder) {
-        if (!sink_.goOn()) {
+        if (!GoOn() || !sink_.goOn()) {
             ended_ = true;
             return;
         }
@@ -118,6 +129,7 @@ private:
         for (const std::string& name : listing.files) {
             if (IsAudioFile(name)) {
                 batch.push_back(FileInFolder(folder, name));
+                ++found_;
             }
         }
         Take(batch);
@@ -136,6 +148,9 @@ private:
         }
         std::vector<std::string> batch;
         for (const std::string& entry : PlaylistEntries(*contents, IsUtf8Playlist(playlist), files_)) {
+            if (!GoOn()) {
+                return;
+            }
             const std::optional<std::string> name = LocalName(entry);
             if (!name) {
                 Skip(entry, SkipReason::Url);
@@ -148,6 +163,7 @@ private:
                 Skip(path, SkipReason::NotAudio);
             } else {
                 batch.push_back(path);
+                ++found_;
             }
         }
         Take(batch);
@@ -156,6 +172,7 @@ private:
     const FileSystem& files_;
     const BatchSink& sink_;
     std::vector<SkippedItem> skipped_;
+    int found_ = 0;
     bool ended_ = false;
 };
 

@@ -30,6 +30,9 @@ struct BatchSink {
     std::function<bool(const std::vector<std::string>& batch)> take;
     // Asked before each folder is listed; false ends the walk.
     std::function<bool()> goOn;
+    // Asked before each item, folder and playlist entry is looked at (each can take a while on a
+    // slow share), with the number of audio files found so far; false ends the walk.
+    std::function<bool(int found)> between;
 };
 
 // The items skipped up to where the walk ended, in the order they were met.

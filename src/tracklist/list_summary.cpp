@@ -34,4 +34,8 @@ std::string ListSummary(const ListBox& list, const MediaLengths& lengths, bool l
     return counts + ", " + FormatPlayingTime(total) + " - " + verdict + unknown;
 }
 
+std::string AddingSummary(int found) {
+    return "Adding: " + CountOf(found, "file", "files") + " found so far (Esc or Stop ends it)";
+}
+
 }  // namespace velutreck

@@ -10,6 +10,8 @@
 namespace velutreck {
 
 std::string ListSummary(const ListBox& list, const MediaLengths& lengths, bool lp4);
+// What the summary shows while items are being added.
+std::string AddingSummary(int found);
 
 // "2 files", "1 file".
 std::string CountOf(int count, const char* singular, const char* plural);

@@ -48,7 +48,9 @@ std::vector<std::string> PlaylistEntries(std::string_view contents, bool utf8Onl
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-        const std::string_view line = Trimmed(std::string_view(text).substr(start, end - start));
+        // Windows reads a name up to its first NUL; a line that has nothing before it names nothing.
+        const std::string_view whole = std::string_view(text).substr(start, end - start);
+        const std::string_view line = Trimmed(whole.substr(0, whole.find('\0')));
         if (!line.empty() && !line.starts_with('#')) {
             entries.emplace_back(line);
         }

@@ -1,5 +1,6 @@
-// .m3u and .m3u8 playlists: one entry a line, in play order. Lines that start with "#" (the
-// extended format's comments and titles) and blank lines are no entries.
+// .m3u and .m3u8 playlists: one entry a line, in play order. Lines that start with "#", after any
+// blanks (the extended format's comments and titles, which some players indent), and blank lines
+// are no entries. A NUL ends the text of its line.
 #pragma once
 
 #include <string>

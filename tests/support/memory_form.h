@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/control_id.h"
@@ -23,11 +24,20 @@ public:
         captions.push_back(caption);
     }
     std::uint32_t Handle() const override { return handle_; }
-    void PaintPending() override { ++paints; }
+    void PaintPending() override {
+        ++paints;
+        if (onPaintPending) {
+            onPaintPending();
+        }
+    }
+    bool StopAsked() override { return std::exchange(stopAsked, false); }
     void Unload() override;
 
     std::function<void()> onUnload;
+    std::function<void()> onPaintPending;
     int paints = 0;
+    // Esc, or a click on Stop, waiting in the queue.
+    bool stopAsked = false;
     // Every caption set, in order.
     std::vector<std::string> captions;
     bool Unloaded() const { return unloaded_; }

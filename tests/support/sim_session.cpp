@@ -11,7 +11,7 @@ SimSession::SimSession(const StandInOptions& options)
       shortcuts(desktop->Files()),
       controls(desktop->OwnWindow()),
       clock(desktop->Clock()),
-      lengths(desktop->Files(), desktop->Clock()),
+      lengths(desktop->Files(), desktop->Clock(), desktop->OwnThread()),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
                                          folderBrowser, instanceCheck, bubbleTips, shortcuts, clock,
                                          standard_desktop::ProgramFile, lengths, desktop->Taskbar(),
@@ -22,6 +22,7 @@ SimSession::SimSession(const StandInOptions& options)
     settings.ClearWrites();
     controls.tmrMaster.onChange = [this](bool enabled) { TimerChanged(enabled); };
     lengths.SetArrivalNotice([this] { form.LengthsArrived(); });
+    controls.form.onPaintPending = [this] { desktop->OwnThread().Look(); };
     controls.form.onUnload = [this] {
         controls.tmrMaster.SetEnabled(false);
         form.Form_Unload();
@@ -86,7 +87,10 @@ void SimSession::ScheduleTick() {
         ticking_ = true;
         tickStates_.push_back(static_cast<int>(form.Engine().JobState()));
         const std::int64_t start = Now();
-        form.tmrMaster_Timer();
+        {
+            const SimWindowThread::InEvent tick(desktop->OwnThread());
+            form.tmrMaster_Timer();
+        }
         longestTickMs_ = std::max(longestTickMs_, Now() - start);
         ticking_ = false;
         if (controls.tmrMaster.Enabled() && !controls.form.Unloaded()) {

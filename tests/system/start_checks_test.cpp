@@ -126,7 +126,7 @@ TEST(StartChecks, LengthsStillBeingReadAreWaitedForAFewSecondsAndThenCountAsUnkn
     session.Load();
     session.desktop->Files().AddFile("C:\\Album\\Slow.wav", "audio");
     session.desktop->Files().SetPlayingTime("C:\\Album\\Slow.wav", minutes(85));
-    session.lengths.SetReadTime("C:\\Album\\Slow.wav", seconds(4));
+    session.lengths.SetReadTime("C:\\Album\\Slow.wav", seconds(3));
     session.form.FilesDropped({"C:\\Album\\Slow.wav"});
     StartAnswering(session, MessageBoxAnswer::Cancel);
     ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
@@ -143,6 +143,40 @@ TEST(StartChecks, LengthsStillBeingReadAreWaitedForAFewSecondsAndThenCountAsUnkn
     StartAnswering(slower, MessageBoxAnswer::Cancel);
     EXPECT_EQ(slower.messageBoxes.Shown().size(), 1u);
     EXPECT_TRUE(slower.IsRunning());
+}
+
+// Another program sends the window a message every 100 ms of virtual time for the given time.
+void SendThroughout(SimSession& session, std::int64_t milliseconds) {
+    for (std::int64_t at = 0; at < milliseconds; at += 100) {
+        session.desktop->Clock().Schedule(session.Now() + at, [&session] { session.desktop->OwnThread().Send(); });
+    }
+}
+
+TEST(StartChecks, TheWaitForLengthsAnswersTheWindowAndADecoderThatHangsIsGivenUpAlone) {
+    SimSession session;
+    session.Load();
+    session.lengths.SetReadTime("C:\\Album\\Songab.mp3", std::chrono::hours(1));
+    session.lengths.SetReadTime("C:\\Album\\Songac.mp3", seconds(3));
+    const Strings files = ListGroup(session, "Song", 3, minutes(30));
+    SendThroughout(session, 10'000);
+    StartAnswering(session, MessageBoxAnswer::Cancel);
+    EXPECT_LE(session.desktop->OwnThread().LongestUnansweredMs(), 1000);
+    // The hung file is unknown and the others were not held up by it, so the job asks about 60 minutes.
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 1u);
+    EXPECT_TRUE(session.IsRunning());
+    EXPECT_EQ(session.lengths.Length(files[1]).state, MediaLength::State::Unknown);
+    const std::string log = *session.desktop->Files().ReadFile(standard_desktop::LogFolder + "\\Velutreck.log");
+    EXPECT_NE(log.find("Group 1: 3 files, 1:00:00 (the length of 1 file is unknown)\r\n"), std::string::npos) << log;
+    // Given up until the file changes.
+    session.PressStartStop();
+    session.form.TrackListCommand_Click(TrackListCommand::ShiftUp);
+    EXPECT_EQ(session.lengths.Reads(files[1]), 1);
+    session.desktop->Files().WriteFile(files[1], "audio, now whole");
+    session.lengths.SetReadTime(files[1], seconds(1));
+    session.form.TrackListCommand_Click(TrackListCommand::ShiftUp);
+    session.RunFor(1000);
+    EXPECT_EQ(session.lengths.Reads(files[1]), 2);
+    EXPECT_EQ(session.lengths.Length(files[1]).state, MediaLength::State::Known);
 }
 
 TEST(StartChecks, NamesThatNeedMoreTitleCellsThanTheDiscHasAreAskedAboutOnlyWhenTheyWillBeTyped) {
@@ -226,6 +260,30 @@ TEST(ListSummary, FollowsLengthsArrivingAfterTheFilesInAnyOrderAndForgetsAFileRe
               "4 files in 2 groups, 12:25 - fits an 80-minute MiniDisc at LP2, 2:27:35 to spare "
               "(the length of 1 file is unknown)");
     EXPECT_EQ(session.lengths.Reads("C:\\Music\\A.mp3"), 1);  // read once, however often the list changed
+    // An unknown length is read again when the list changes, not whenever some length arrives.
+    EXPECT_EQ(session.lengths.Reads("C:\\Music\\E.mp3"), 1);
+}
+
+TEST(ListSummary, NoListedFileIsLookedAtThroughAJobAfterStart) {
+    SimSession session;
+    session.Load();
+    session.AddTypicalList();
+    session.RunFor(1000);
+    session.messageBoxes.AnswerNext(MessageBoxAnswer::Ok);
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntil([&] { return session.form.Engine().JobState() > 1; }, 10'000));
+    const auto looks = [&] {
+        int all = 0;
+        for (const std::string& file : {typical_job::A, typical_job::B, typical_job::C}) {
+            all += session.lengths.Looks(file);
+        }
+        return all;
+    };
+    const int atStart = looks();
+    EXPECT_GT(atStart, 6);  // looked at when added and at Start
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+    EXPECT_EQ(session.desktop->Disc().groups.size(), 2u);
+    EXPECT_EQ(looks(), atStart);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Lengths of real files in the real Velutreck.exe: WAV files read by Windows' media stack, a CD
-// track's ".cda" file read directly, the list's summary they make, and the checks at Start that
-// refuse or question a job before anything is started.
+// Lengths of real files in the real Velutreck.exe: WAV and AIFF files read from their headers,
+// with Media Foundation or without it, a CD track's ".cda" file read directly, the list's summary
+// they make, and the checks at Start that refuse or question a job before anything is started.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -43,6 +43,34 @@ void WriteWave(const std::filesystem::path& path, std::uint32_t seconds) {
         Little(out, dataBytes, 4);
     }
     std::filesystem::resize_file(path, 44 + dataBytes);
+}
+
+void Big(std::ofstream& out, std::uint32_t value, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i) {
+        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+// An AIFF file of the given seconds at 8 kHz, 8-bit mono, sparse as the WAV files are.
+void WriteAiff(const std::filesystem::path& path, std::uint32_t seconds) {
+    const std::uint32_t frames = seconds * 8000;
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "FORM";
+        Big(out, 4 + 26 + 16 + frames, 4);
+        out << "AIFFCOMM";
+        Big(out, 18, 4);
+        Big(out, 1, 2);       // mono
+        Big(out, frames, 4);  // sample frames
+        Big(out, 8, 2);       // bits a sample
+        Big(out, 0x400B, 2);  // 8,000 as an 80-bit extended number: 1.953125 * 2^12
+        Big(out, 0xFA000000, 4);
+        Big(out, 0, 4);
+        out << "SSND";
+        Big(out, 8 + frames, 4);
+        Big(out, 0, 8);  // offset and block size
+    }
+    std::filesystem::resize_file(path, 54 + frames);
 }
 
 // Track 2 of an audio CD as Explorer shows it, 3:20 long (15,000 sectors of 1/75 second).
@@ -111,6 +139,42 @@ TEST_F(MediaLengths, TheSummaryAddsUpWaveFilesAndACdTrackAndCountsWhatHasNoLengt
     ASSERT_NE(window, nullptr);
     const std::string expected =
         "4 files in 1 group, 1:20:00 - fits an 80-minute MiniDisc at LP4, 4:00:00 to spare "
+        "(the length of 1 file is unknown)";
+    EXPECT_TRUE(Eventually([&] { return Summary(window) == expected; })) << Summary(window);
+}
+
+// Velutreck.exe without Media Foundation, as on the N editions of Windows: Wine's own setting for
+// one program, an empty override, keeps it from loading the libraries.
+class WithoutMediaFoundation {
+public:
+    WithoutMediaFoundation() {
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, Key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+            for (const wchar_t* library : {L"mfplat", L"mfreadwrite"}) {
+                RegSetValueExW(key, library, 0, REG_SZ, reinterpret_cast<const BYTE*>(L""), sizeof(wchar_t));
+            }
+            RegCloseKey(key);
+        }
+    }
+    ~WithoutMediaFoundation() { RegDeleteKeyW(HKEY_CURRENT_USER, Key); }
+    WithoutMediaFoundation(const WithoutMediaFoundation&) = delete;
+    WithoutMediaFoundation& operator=(const WithoutMediaFoundation&) = delete;
+
+private:
+    static constexpr const wchar_t* Key = L"Software\\Wine\\AppDefaults\\Velutreck.exe\\DllOverrides";
+};
+
+TEST_F(MediaLengths, WaveAndAiffLengthsComeFromTheirHeadersWithoutMediaFoundation) {
+    WriteWave(Root() / "short.wav", 95);  // 1:35
+    WriteAiff(Root() / "side.aiff", 25);
+    std::ofstream(Root() / "empty.mp3");
+    const WithoutMediaFoundation missing;
+    const VelutreckProcess velutreck(
+        {(Root() / "short.wav").wstring(), (Root() / "side.aiff").wstring(), (Root() / "empty.mp3").wstring()});
+    const HWND window = velutreck.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const std::string expected =
+        "3 files in 1 group, 2:00 - fits an 80-minute MiniDisc at LP4, 5:18:00 to spare "
         "(the length of 1 file is unknown)";
     EXPECT_TRUE(Eventually([&] { return Summary(window) == expected; })) << Summary(window);
 }

@@ -88,7 +88,7 @@ TEST_F(MasterTimer, NoTickStartsWhileAModalBoxIsOpenAndATickThatRestartsTheTimer
 
 TEST(FormWindow, AnUnloadDestroysTheWindowOnceTheOutermostHandlerHasReturned) {
     TestWindow host;
-    Win32FormWindow form(host.Window());
+    Win32FormWindow form(host.Window(), nullptr);
     form.SetCaption("Writing - Velutreck");
     EXPECT_EQ(form.Caption(), "Writing - Velutreck");
 
@@ -103,7 +103,7 @@ TEST(FormWindow, AnUnloadDestroysTheWindowOnceTheOutermostHandlerHasReturned) {
     EXPECT_TRUE(form.UnloadRequested());
 
     TestWindow other;
-    Win32FormWindow outside(other.Window());
+    Win32FormWindow outside(other.Window(), nullptr);
     outside.Unload();
     EXPECT_FALSE(IsWindow(other.Window())) << "an unload outside any handler waited";
 }

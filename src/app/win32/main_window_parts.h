@@ -37,7 +37,7 @@ struct MainWindow::Parts {
           resources(std::make_unique<WindowResources>(instance, WindowDpi(window))),
           tips(window),
           bubbleTips(tips),
-          form(window),
+          form(window, children[ControlId::btnStartStop]),
           timer(window, MasterTimerId, MasterTimerInterval, modal),
           messageBoxes(window, modal),
           commonDialog(window, modal),

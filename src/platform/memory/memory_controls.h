@@ -107,6 +107,7 @@ public:
     void SetCaption(const std::string& caption) override { caption_ = caption; }
     std::uint32_t Handle() const override { return handle_; }
     void PaintPending() override {}
+    bool StopAsked() override { return false; }
     void Unload() override { unloaded_ = true; }
     bool Unloaded() const { return unloaded_; }
 

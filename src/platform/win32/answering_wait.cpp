@@ -15,18 +15,25 @@ void AnswerAndPaint() {
 
 }  // namespace
 
-void WaitAnswering(DWORD milliseconds) {
+bool WaitAnsweringForEvent(HANDLE event, DWORD milliseconds) {
     const ULONGLONG until = GetTickCount64() + milliseconds;
+    const DWORD events = event == nullptr ? 0 : 1;
     for (;;) {
         AnswerAndPaint();
         const ULONGLONG now = GetTickCount64();
         if (now >= until) {
-            return;
+            return false;
         }
         // Wakes for what arrived since the last look at the queue, so nothing that came in between
         // waits for the whole time.
-        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(until - now), QS_PAINT | QS_SENDMESSAGE, 0);
+        const DWORD woke = MsgWaitForMultipleObjectsEx(events, &event, static_cast<DWORD>(until - now),
+                                                       QS_PAINT | QS_SENDMESSAGE, 0);
+        if (events == 1 && woke == WAIT_OBJECT_0) {
+            return true;
+        }
     }
 }
+
+void WaitAnswering(DWORD milliseconds) { WaitAnsweringForEvent(nullptr, milliseconds); }
 
 }  // namespace velutreck

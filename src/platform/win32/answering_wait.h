@@ -12,5 +12,7 @@ namespace velutreck {
 
 // Returns after the given time, having answered and painted meanwhile.
 void WaitAnswering(DWORD milliseconds);
+// The same, but returns as soon as the auto-reset event is set; true then.
+bool WaitAnsweringForEvent(HANDLE event, DWORD milliseconds);
 
 }  // namespace velutreck

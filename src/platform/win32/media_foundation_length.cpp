@@ -4,6 +4,7 @@
 #include <mfidl.h>
 #include <mfreadwrite.h>
 
+#include "platform/plausible_length.h"
 #include "platform/win32/com_pointer.h"
 
 namespace velutreck {
@@ -18,7 +19,7 @@ using CreateReaderFunction = HRESULT(WINAPI*)(const WCHAR*, IMFAttributes*, IMFS
 constexpr GUID PresentationDuration = {0x6c990d33, 0xbb8e, 0x477a, {0x85, 0x98, 0x0d, 0x5d, 0x96, 0xfc, 0xd8, 0x8a}};
 constexpr DWORD MediaSource = 0xFFFFFFFF;  // MF_SOURCE_READER_MEDIASOURCE
 constexpr DWORD StartupLite = 1;           // MFSTARTUP_LITE: no sockets, files only
-constexpr long long HundredNanosecondsPerMs = 10'000;
+constexpr std::uint64_t HundredNanosecondsPerSecond = 10'000'000;
 
 template <typename Function>
 Function Procedure(HMODULE module, const char* name) {
@@ -73,7 +74,7 @@ std::optional<std::chrono::milliseconds> MediaFoundationLength::Read(const std::
     PropVariantInit(&duration);
     if (SUCCEEDED(reader->GetPresentationAttribute(MediaSource, PresentationDuration, &duration)) &&
         duration.vt == VT_UI8) {
-        length = std::chrono::milliseconds(static_cast<long long>(duration.uhVal.QuadPart) / HundredNanosecondsPerMs);
+        length = PlausibleLength(duration.uhVal.QuadPart, HundredNanosecondsPerSecond);
     }
     PropVariantClear(&duration);
     return length;

@@ -18,6 +18,21 @@ void Win32FormWindow::PaintPending() {
     }
 }
 
+// The stop button's clicks are taken from the queue, and so are the keys typed meanwhile, as the
+// window takes no input during the work: an Esc left waiting would press Quit once it is done.
+bool Win32FormWindow::StopAsked() {
+    bool asked = false;
+    MSG message;
+    // A null window would take every window's clicks.
+    while (stopButton_ != nullptr && PeekMessageW(&message, stopButton_, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, PM_REMOVE)) {
+        asked = asked || message.message == WM_LBUTTONUP;
+    }
+    while (PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+        asked = asked || (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE);
+    }
+    return asked;
+}
+
 void Win32FormWindow::Unload() {
     unloadRequested_ = true;
     if (handlerDepth_ == 0) {

@@ -19,12 +19,14 @@ namespace velutreck {
 
 class Win32FormWindow : public FormWindow {
 public:
-    explicit Win32FormWindow(HWND window) : window_(window) {}
+    // The stop button is the one that reads "Stop" while long work runs.
+    Win32FormWindow(HWND window, HWND stopButton) : window_(window), stopButton_(stopButton) {}
 
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
     std::uint32_t Handle() const override { return ToWindowHandle(window_); }
     void PaintPending() override;
+    bool StopAsked() override;
     void Unload() override;
 
     bool UnloadRequested() const { return unloadRequested_; }
@@ -37,6 +39,7 @@ private:
     void Destroy();
 
     HWND window_;
+    HWND stopButton_;
     int handlerDepth_ = 0;
     bool unloadRequested_ = false;
     bool destroyed_ = false;

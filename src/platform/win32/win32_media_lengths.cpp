@@ -3,25 +3,24 @@
 #include <deque>
 #include <map>
 #include <mutex>
-#include <tuple>
 
-#include <objbase.h>
-
+#include "platform/audio_header_length.h"
 #include "platform/cd_track_file.h"
-#include "platform/win32/media_foundation_length.h"
+#include "platform/win32/answering_wait.h"
+#include "platform/win32/giving_up_thread.h"
+#include "platform/win32/slim_lock.h"
 #include "platform/win32/wide_text.h"
 
 namespace velutreck {
 
 namespace {
 
-// A length once read is trusted this long before the file's size and time are looked at again.
-constexpr ULONGLONG RecheckAfterMs = 2000;
+constexpr DWORD GiveUpMs = static_cast<DWORD>(std::chrono::milliseconds(GiveUpReadingAfter).count());
 
 struct FileStamp {
     ULONGLONG size = 0;
     ULONGLONG lastWrite = 0;
-    auto operator<=>(const FileStamp&) const = default;
+    bool operator==(const FileStamp&) const = default;
 };
 
 std::optional<FileStamp> StampOf(const std::wstring& path) {
@@ -34,68 +33,60 @@ std::optional<FileStamp> StampOf(const std::wstring& path) {
                      (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime};
 }
 
-std::optional<std::chrono::milliseconds> CdTrackFileLength(const std::wstring& path) {
+// At most `size` bytes of the file's start; none when it cannot be read.
+std::optional<std::string> FileStart(const std::wstring& path, std::size_t size) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    char bytes[CdTrackFileSize + 1];
+    std::string bytes(size, '\0');
     DWORD read = 0;
-    const BOOL ok = ReadFile(file, bytes, sizeof(bytes), &read, nullptr);
+    const BOOL ok = ReadFile(file, bytes.data(), static_cast<DWORD>(size), &read, nullptr);
     CloseHandle(file);
-    return ok ? CdTrackLength(std::string_view(bytes, read)) : std::nullopt;
+    if (!ok) {
+        return std::nullopt;
+    }
+    bytes.resize(read);
+    return bytes;
 }
 
-// A slim reader/writer lock taken exclusively, so that std::lock_guard and std::unique_lock take it.
-class SlimLock {
-public:
-    void lock() { AcquireSRWLockExclusive(&lock_); }
-    void unlock() { ReleaseSRWLockExclusive(&lock_); }
-    SRWLOCK* Native() { return &lock_; }
-
-private:
-    SRWLOCK lock_ = SRWLOCK_INIT;
-};
-
-class Condition {
-public:
-    // Like std::condition_variable::wait_for: false when the time ran out before the predicate held.
-    template <typename Predicate>
-    bool WaitFor(SlimLock& lock, DWORD timeoutMs, Predicate&& holds) {
-        const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-        while (!holds()) {
-            const ULONGLONG now = GetTickCount64();
-            if (now >= deadline) {
-                return false;
-            }
-            SleepConditionVariableSRW(&condition_, lock.Native(), static_cast<DWORD>(deadline - now), 0);
-        }
-        return true;
+// A CD track file holds its length; WAV and AIFF headers state theirs, which Windows without Media
+// Foundation (the N editions) needs; a decoder reads the rest.
+std::optional<std::chrono::milliseconds> ReadLength(const std::wstring& path, const std::string& utf8Path,
+                                                    ULONGLONG size, MediaFoundationLength& mediaFoundation) {
+    if (IsCdTrackFile(utf8Path)) {
+        const std::optional<std::string> start = FileStart(path, CdTrackFileSize + 1);
+        return start ? CdTrackLength(*start) : std::nullopt;
     }
-    template <typename Predicate>
-    void Wait(SlimLock& lock, Predicate&& holds) {
-        while (!holds()) {
-            SleepConditionVariableSRW(&condition_, lock.Native(), INFINITE, 0);
+    if (const std::optional<std::string> start = FileStart(path, AudioHeaderBytes)) {
+        if (const auto length = AudioHeaderLength(*start, size)) {
+            return length;
         }
     }
-    void WakeAll() { WakeAllConditionVariable(&condition_); }
-
-private:
-    CONDITION_VARIABLE condition_ = CONDITION_VARIABLE_INIT;
-};
+    return mediaFoundation.Read(path);
+}
 
 }  // namespace
 
 struct Win32MediaLengths::Worker {
     struct Entry {
         MediaLength length;
-        std::optional<FileStamp> stamp;
-        ULONGLONG checkedAt = 0;
+        std::optional<FileStamp> stamp;  // of the file as last read
+        bool givenUp = false;
         bool queued = false;
     };
 
-    // False when the thread is still inside a decoder after the time: it must then be left alone.
+    Worker() : arrived(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
+    ~Worker() {
+        if (arrived != nullptr) {
+            CloseHandle(arrived);
+        }
+    }
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+
+    // False when the thread is still inside a call after the time: it must then be left alone.
     bool Stop(DWORD timeoutMs) {
         {
             std::lock_guard lock(mutex);
@@ -115,72 +106,85 @@ struct Win32MediaLengths::Worker {
         return 0;
     }
 
+    // The files one after another; a file the reader takes too long over is given up alone, and
+    // the next file gets a new reader.
     void Run() {
-        const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-        {
-            MediaFoundationLength mediaFoundation;
-            std::unique_lock lock(mutex);
-            while (true) {
-                work.Wait(mutex, [this] { return stopping || !queue.empty(); });
-                if (stopping) {
-                    break;
-                }
-                const std::string path = queue.front();
-                queue.pop_front();
-                lock.unlock();
-                const auto [stamp, length] = ReadLength(path, mediaFoundation);
-                lock.lock();
-                Store(path, stamp, length);
+        GivingUpThread reader;
+        std::unique_lock lock(mutex);
+        while (true) {
+            work.Wait(mutex, [this] { return stopping || !queue.empty(); });
+            if (stopping) {
+                break;
             }
-        }
-        if (SUCCEEDED(com)) {
-            CoUninitialize();
+            const std::string path = queue.front();
+            queue.pop_front();
+            lock.unlock();
+            Look(path, reader);
+            lock.lock();
         }
     }
 
-    // Outside the lock: a decoder may take its time.
-    std::pair<std::optional<FileStamp>, MediaLength> ReadLength(const std::string& path,
-                                                                MediaFoundationLength& mediaFoundation) {
-        const std::wstring wide = Widen(path);
-        const std::optional<FileStamp> stamp = StampOf(wide);
-        if (!stamp) {
-            return {stamp, MediaLength{}};
+    // Outside the lock. What the reader's calls fill in they own, as a call given up outlives this.
+    void Look(const std::string& path, GivingUpThread& reader) {
+        const auto wide = std::make_shared<const std::wstring>(Widen(path));
+        const auto stamp = std::make_shared<std::optional<FileStamp>>();
+        if (!reader.Run([wide, stamp](MediaFoundationLength&) { *stamp = StampOf(*wide); }, GiveUpMs)) {
+            return Store(path, std::nullopt, MediaLength{}, true);
         }
         {
             std::lock_guard lock(mutex);
-            const auto cached = cache.find({path, *stamp});
-            if (cached != cache.end()) {
-                return {stamp, cached->second};
+            Entry& entry = entries[path];
+            const bool settled = entry.length.state == MediaLength::State::Known || entry.givenUp;
+            if (settled && entry.stamp == *stamp) {
+                entry.queued = false;
+                SetEvent(arrived);
+                return;
             }
         }
-        const std::optional<std::chrono::milliseconds> time =
-            IsCdTrackFile(path) ? CdTrackFileLength(wide) : mediaFoundation.Read(wide);
-        const MediaLength length = time ? MediaLength{MediaLength::State::Known, *time} : MediaLength{};
-        std::lock_guard lock(mutex);
-        cache[{path, *stamp}] = length;
-        return {stamp, length};
+        if (!*stamp) {
+            return Store(path, std::nullopt, MediaLength{}, false);
+        }
+        const auto time = std::make_shared<std::optional<std::chrono::milliseconds>>();
+        const ULONGLONG size = (*stamp)->size;
+        const bool returned = reader.Run(
+            [wide, path, size, time](MediaFoundationLength& mediaFoundation) {
+                *time = ReadLength(*wide, path, size, mediaFoundation);
+            },
+            GiveUpMs);
+        const MediaLength length = returned && *time ? MediaLength{MediaLength::State::Known, **time} : MediaLength{};
+        Store(path, *stamp, length, !returned);
     }
 
-    // Under the lock.
-    void Store(const std::string& path, const std::optional<FileStamp>& stamp, const MediaLength& length) {
+    void Store(const std::string& path, const std::optional<FileStamp>& stamp, const MediaLength& length, bool givenUp) {
+        std::lock_guard lock(mutex);
         Entry& entry = entries[path];
         const bool changed = entry.length.state != length.state || entry.length.time != length.time;
         entry.length = length;
         entry.stamp = stamp;
-        entry.checkedAt = GetTickCount64();
+        entry.givenUp = givenUp;
         entry.queued = false;
-        done.WakeAll();
+        SetEvent(arrived);
         if (changed && !notified && window != nullptr) {
             notified = PostMessageW(window, message, 0, 0) != FALSE;
         }
     }
 
+    bool AnyQueued(const std::vector<std::string>& paths) {
+        std::lock_guard lock(mutex);
+        for (const std::string& path : paths) {
+            const auto found = entries.find(path);
+            if (found != entries.end() && found->second.queued) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     SlimLock mutex;
     Condition work;
-    Condition done;
+    HANDLE arrived;  // set whenever a file's look or read has ended
     std::deque<std::string> queue;
     std::map<std::string, Entry> entries;
-    std::map<std::tuple<std::string, FileStamp>, MediaLength> cache;
     HWND window = nullptr;
     UINT message = 0;
     bool notified = false;
@@ -190,8 +194,8 @@ struct Win32MediaLengths::Worker {
 
 Win32MediaLengths::Win32MediaLengths() : worker_(std::make_unique<Worker>()) {}
 
-// A decoder that hangs must not keep Velutreck from ending: its thread keeps the worker, and the
-// process ends both.
+// A reader that hangs must not keep Velutreck from ending: the thread that waits for it keeps the
+// worker, and the process ends both.
 Win32MediaLengths::~Win32MediaLengths() {
     constexpr DWORD StopWaitMs = 2000;
     if (!worker_->Stop(StopWaitMs)) {
@@ -205,17 +209,17 @@ void Win32MediaLengths::NotifyWindow(HWND window, UINT message) {
     worker_->message = message;
 }
 
+// Each file is looked at on the worker's thread, never on the window's: a share can be slow to answer.
 void Win32MediaLengths::Read(const std::vector<std::string>& paths) {
     Worker& worker = *worker_;
     bool queued = false;
     {
         std::lock_guard lock(worker.mutex);
         worker.notified = false;
-        const ULONGLONG now = GetTickCount64();
         for (const std::string& path : paths) {
             auto [found, isNew] = worker.entries.try_emplace(path);
             Worker::Entry& entry = found->second;
-            if (entry.queued || (!isNew && now - entry.checkedAt < RecheckAfterMs)) {
+            if (entry.queued) {
                 continue;
             }
             if (isNew) {
@@ -241,17 +245,16 @@ MediaLength Win32MediaLengths::Length(const std::string& path) const {
     return found == worker_->entries.end() ? MediaLength{} : found->second.length;
 }
 
+// On the window's thread, inside a tick: it answers and paints as the job's pauses do.
 void Win32MediaLengths::WaitFor(const std::vector<std::string>& paths, std::chrono::milliseconds limit) {
-    std::lock_guard lock(worker_->mutex);
-    worker_->done.WaitFor(worker_->mutex, static_cast<DWORD>(limit.count()), [&] {
-        for (const std::string& path : paths) {
-            const auto found = worker_->entries.find(path);
-            if (found != worker_->entries.end() && found->second.queued) {
-                return false;
-            }
+    const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(limit.count());
+    while (worker_->AnyQueued(paths)) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= until) {
+            return;
         }
-        return true;
-    });
+        WaitAnsweringForEvent(worker_->arrived, static_cast<DWORD>(until - now));
+    }
 }
 
 }  // namespace velutreck

@@ -1,8 +1,9 @@
-// Media lengths on real Windows: read on one worker thread of their own, so that the window never
-// waits for a decoder. A CD track's ".cda" file holds its length itself; every other file is read
-// by Media Foundation, which is loaded only when the first such length is needed, so that starting
-// Velutreck costs nothing more. A length is kept for the file's path, size and time of last
-// change, and read again when one of them differs.
+// Media lengths on real Windows: read on a worker thread of their own, so that the window never
+// waits for a decoder. A CD track's ".cda" file holds its length itself, WAV and AIFF files state
+// theirs in their headers; every other file is read by Media Foundation, which is loaded only when
+// the first such length is needed, so that starting Velutreck costs nothing more. A length is kept
+// for the file's path, size and time of last change, and read again when one of them differs or
+// the length is unknown; a read that takes too long is given up until the file changes.
 #pragma once
 
 #include <memory>

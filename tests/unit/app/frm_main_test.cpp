@@ -142,10 +142,10 @@ TEST(FormHandlers, ADropAddsItsBatchesAndTellsOfSkippedItemsButIsRefusedDuringAJ
               "1 item was skipped:\nNot audio files: 1\n\nC:\\Drop\\notes.txt (not an audio file)");
     EXPECT_EQ(session.messageBoxes.Shown()[0].style, MessageBoxStyle::Information);
     EXPECT_EQ(session.messageBoxes.Shown()[0].title, "Velutreck");
-    // The window paints before each folder of a walk, which runs on its thread.
+    // The window paints before each step of a walk, which runs on its thread: the item, its folder.
     const int paints = session.controls.form.paints;
     session.form.FilesDropped({"C:\\Drop"});
-    EXPECT_EQ(session.controls.form.paints, paints + 1);
+    EXPECT_EQ(session.controls.form.paints, paints + 2);
 
     session.PressStartStop();
     ASSERT_TRUE(session.IsRunning());

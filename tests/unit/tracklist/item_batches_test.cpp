@@ -49,6 +49,8 @@ std::string Utf16WithMark(const std::string& utf8, bool bigEndian) {
     return bytes;
 }
 
+bool GoOn(int) { return true; }
+
 class Items : public ::testing::Test {
 protected:
     struct Walked {
@@ -58,7 +60,8 @@ protected:
     Walked Of(const Strings& items) {
         Walked walked;
         const BatchSink sink{.take = [&](const Strings& batch) { walked.batches.push_back(batch); return true; },
-                             .goOn = [] { return true; }};
+                             .goOn = [] { return true; },
+                             .between = [](int) { return true; }};
         walked.skipped = WalkItems(items, files, sink);
         return walked;
     }
@@ -125,10 +128,16 @@ TEST_F(Items, PlaylistsTakeTheirEntriesInOrderInEitherEncoding) {
     files.AddFile(clef, "");
     Strings withClef = expected;
     withClef.push_back(clef);
+    // A NUL ends an entry's text, and a line that begins with one names nothing (not the
+    // playlist's own folder); players indent their comments.
+    constexpr char Nuls[] = "\0\r\n  #EXTINF:1,x\r\n\t#x.mp3\r\nE:\\four.mp3\0junk\r\n";
+    const std::string nuls(Nuls, sizeof(Nuls) - 1);
+    Strings withNuls = withClef;
+    withNuls.push_back("E:\\four.mp3");
     for (const bool bigEndian : {false, true}) {
-        files.AddFile("D:\\Lists\\utf16.m3u", Utf16WithMark(entries + cafeUtf8 + clef + "\r\n", bigEndian));
+        files.AddFile("D:\\Lists\\utf16.m3u", Utf16WithMark(entries + cafeUtf8 + clef + "\r\n" + nuls, bigEndian));
         const Walked found = Of({"D:\\Lists\\utf16.m3u"});
-        EXPECT_EQ(found.batches, Batches{withClef}) << bigEndian;
+        EXPECT_EQ(found.batches, Batches{withNuls}) << bigEndian;
         EXPECT_TRUE(found.skipped.empty()) << bigEndian;
     }
 }
@@ -153,6 +162,10 @@ TEST(FileAddresses, NameTheLocalFileOrShareAsWindowsReadsThemWithUtf8Escapes) {
         {"file:///C:/100%.mp3", "C:\\100%.mp3"},
         {"file:///C:/a%2", "C:\\a%2"},
         {"file:///C:/a+b.mp3", "C:\\a+b.mp3"},
+        // Each run of escapes on its own terms; literal letters as written.
+        {"file:///C:/Musique/\xC3\xA9t\xC3\xA9/%E9t%E9.mp3", "C:\\Musique\\\xC3\xA9t\xC3\xA9\\\xC3\xA9t\xC3\xA9.mp3"},
+        {"file:///C:/%C3%A9-%E9.mp3", "C:\\\xC3\xA9-\xC3\xA9.mp3"},
+        {"file:///C:/%E9%C3%A9.mp3", "C:\\\xC3\xA9\xC3\x83\xC2\xA9.mp3"},
     };
     for (const auto& [url, path] : named) {
         EXPECT_EQ(FileUrlPath(url, files), path) << url;
@@ -194,7 +207,7 @@ TEST_F(Items, WhatCannotBeAddedIsSkippedAndNamedInOneMessage) {
     MemoryListBox list;
     const AddItemsResult added = AddItems(list, files, {"C:\\M\\notes.txt", "C:\\M\\list.m3u8", "C:\\Nowhere",
                                                         "mms://x/y", "C:\\M\\empty.m3u", "C:\\M\\a.mp3"},
-                                          false, [] {});
+                                          false, GoOn);
     EXPECT_EQ(added.errorMessage, "");
     EXPECT_EQ(added.skippedMessage,
               "8 items were skipped:\nNot audio files: 3\nNot found: 3\nWeb addresses: 2\n\n"
@@ -211,12 +224,12 @@ TEST(AddingItems, EachBatchIsAddedAsAddFilesAddsAndTheFirstThatDoesNotFitStopsTh
     }
     MemoryListBox list;
     Fill(list, {"old"});
-    EXPECT_EQ(AddItems(list, files, {"C:\\A", "C:\\B"}, true, [] {}).errorMessage, "");
+    EXPECT_EQ(AddItems(list, files, {"C:\\A", "C:\\B"}, true, GoOn).errorMessage, "");
     EXPECT_EQ(Entries(list), (Strings{"old", Marker, "C:\\A\\1.mp3", "C:\\A\\2.mp3", Marker, "C:\\B\\3.mp3"}));
 
     MemoryListBox nearlyFull;
     Fill(nearlyFull, Strings(32763, "E"));
-    const AddItemsResult result = AddItems(nearlyFull, files, {"C:\\B", "C:\\C", "C:\\A\\1.mp3"}, true, [] {});
+    const AddItemsResult result = AddItems(nearlyFull, files, {"C:\\B", "C:\\C", "C:\\A\\1.mp3"}, true, GoOn);
     EXPECT_EQ(result.errorMessage, "Error: The files from \"C:\\C\\4.mp3\" on do not fit into the track list: "
                                    "it holds at most 32,767 entries.");
     EXPECT_EQ(nearlyFull.Count(), 32765);
@@ -233,35 +246,63 @@ public:
     mutable Strings listed;
 };
 
-TEST(AddingItems, TheWalkOfADroppedDriveEndsWhereTheListIsFullAndPaintsBeforeEachFolder) {
+TEST(AddingItems, TheWalkOfADroppedDriveEndsWhereTheListIsFullAndAnswersBeforeEachStep) {
     WatchedFileSystem files;
     for (const char* path : {"D:\\A\\1.mp3", "D:\\A\\2.mp3", "D:\\B\\1.mp3", "D:\\B\\2.mp3", "D:\\B\\3.mp3",
                              "D:\\C\\1.mp3", "D:\\D\\1.mp3", "C:\\loose.mp3"}) {
         files.AddFile(path, "");
     }
-    int paints = 0;
-    const auto paint = [&] { ++paints; };
+    std::vector<int> steps;
+    const auto step = [&](int found) {
+        steps.push_back(found);
+        return true;
+    };
 
     // A and B leave room for one entry, too little for a file and its marker: the walk ends before
     // C is listed.
     MemoryListBox filled;
     Fill(filled, Strings(32759, "E"));
-    const AddItemsResult full = AddItems(filled, files, {"D:\\", "C:\\loose.mp3"}, true, paint);
+    const AddItemsResult full = AddItems(filled, files, {"D:\\", "C:\\loose.mp3"}, true, step);
     EXPECT_EQ(full.errorMessage, "Error: " + std::string(FullListText));
     EXPECT_EQ(filled.Count(), 32766);
     EXPECT_EQ(filled.Entry(32765), "D:\\B\\3.mp3");
     EXPECT_EQ(files.listed, (Strings{"D:\\", "D:\\A", "D:\\B"}));
-    EXPECT_EQ(paints, 4);  // before D:\, A, B, and before C, which is not listed
+    // Before each item, then before D:\, A, B, and C, which is not listed, with the files found so far.
+    EXPECT_EQ(steps, (std::vector<int>{0, 0, 1, 1, 3, 6}));
 
     // B does not fit: the walk ends there, and nothing after it is added.
     files.listed.clear();
     MemoryListBox nearlyFull;
     Fill(nearlyFull, Strings(32761, "E"));
-    const AddItemsResult refused = AddItems(nearlyFull, files, {"D:\\", "C:\\loose.mp3"}, true, paint);
+    const AddItemsResult refused = AddItems(nearlyFull, files, {"D:\\", "C:\\loose.mp3"}, true, step);
     EXPECT_EQ(refused.errorMessage, "Error: The files from \"D:\\B\\1.mp3\" on do not fit into the track list: "
                                     "it holds at most 32,767 entries.");
     EXPECT_EQ(nearlyFull.Count(), 32764);
     EXPECT_EQ(files.listed, (Strings{"D:\\", "D:\\A", "D:\\B"}));
+}
+
+TEST(AddingItems, AWalkTheUserStopsKeepsTheBatchesAddedBeforeAndReportsWhatItSkippedUpToThere) {
+    SimFileSystem files;
+    files.AddFile("C:\\Album\\1.mp3", "");
+    Strings entries;
+    for (int i = 0; i < 10; ++i) {
+        files.AddFile("C:\\Long\\" + std::to_string(i) + ".mp3", "");
+        entries.push_back(i == 1 ? "gone.mp3" : std::to_string(i) + ".mp3");
+    }
+    std::string playlist;
+    for (const std::string& entry : entries) {
+        playlist += entry + "\n";
+    }
+    files.AddFile("C:\\Long\\list.m3u", playlist);
+    MemoryListBox list;
+    int steps = 0;
+    const AddItemsResult stopped = AddItems(list, files, {"C:\\Album", "C:\\Long\\list.m3u", "C:\\Album"}, false,
+                                            [&](int) { return ++steps < 8; });
+    EXPECT_EQ(steps, 8);  // three items, the folder, four entries
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.Entry(0), "C:\\Album\\1.mp3");
+    EXPECT_EQ(stopped.errorMessage, "");
+    EXPECT_EQ(stopped.skippedMessage, "1 item was skipped:\nNot found: 1\n\nC:\\Long\\gone.mp3 (not found)");
 }
 
 }  // namespace
