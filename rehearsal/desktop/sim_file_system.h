@@ -33,6 +33,8 @@ public:
     std::string FullPath(const std::string& path) const override;
     std::string AnsiToUtf8(std::string_view text) const override;
     std::string KnownFolderPath(KnownFolder folder) const override;
+    bool RunsElevated() const override { return elevated_; }
+    std::optional<std::string> NormalSessionMapping(char driveLetter) const override;
 
     // Creates the folder and every missing folder above it; a drive root creates the drive.
     void CreateFolder(const std::string& path) override;
@@ -52,6 +54,12 @@ public:
     std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) const;
     // Every file's path as it was first written, in path order.
     std::vector<std::string> FilePaths() const;
+    // The user mapped the drive to a network share in the normal session. An elevated process does
+    // not see the drive (its files and folders do not exist for it) unless linked connections are
+    // set, which lets it see the normal session's letters.
+    void MapForNormalSession(char driveLetter, const std::string& share);
+    void SetElevated(bool elevated) { elevated_ = elevated; }
+    void SetLinkedConnections(bool linked) { linkedConnections_ = linked; }
 
 private:
     struct File {
@@ -64,11 +72,16 @@ private:
     };
 
     File& ExistingFile(const std::string& path, const std::string& doing);
+    // The path's key, or empty on a drive this process does not see.
+    std::string SeenKey(const std::string& path) const;
 
     std::map<std::string, File> files_;   // by folded path
     std::map<std::string, std::string> folders_;  // paths as first created, by folded path; roots with their backslash
     std::set<std::string> writesRefused_;         // folded folder paths
     std::map<KnownFolder, std::string> knownFolders_;
+    std::map<char, std::string> normalSessionMappings_;  // shares by upper-case drive letter
+    bool elevated_ = false;
+    bool linkedConnections_ = false;
 };
 
 // The comparison key of a path: ASCII letters folded to lower case, no trailing backslash except

@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/privilege_isolation.h"
+
 namespace velutreck {
 
 namespace {
@@ -31,16 +33,25 @@ std::optional<DWORD> IntegrityOf(HANDLE process) {
 
 }  // namespace
 
-// A lower level may open a higher one for limited queries, which is all the token needs.
+// A lower level may open a higher one for limited queries, which is all the token needs; only
+// another account's process stays closed.
 bool RunsAboveThisProcess(DWORD processId) {
+    const std::optional<DWORD> ours = IntegrityOf(GetCurrentProcess());
+    if (!ours) {
+        return false;
+    }
     const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (process == nullptr) {
-        return false;
+        return GetLastError() == ERROR_ACCESS_DENIED && RunsAbove(std::nullopt, *ours);
     }
     const std::optional<DWORD> theirs = IntegrityOf(process);
     CloseHandle(process);
+    return theirs && RunsAbove(*theirs, *ours);
+}
+
+bool ThisProcessRunsElevated() {
     const std::optional<DWORD> ours = IntegrityOf(GetCurrentProcess());
-    return theirs && ours && *theirs > *ours;
+    return ours && *ours >= HighIntegrity;
 }
 
 }  // namespace velutreck
