@@ -15,11 +15,9 @@ namespace velutreck {
 inline constexpr std::uint32_t MediumIntegrity = 0x2000;
 inline constexpr std::uint32_t HighIntegrity = 0x3000;
 
-// Whether a program runs above Velutreck's own level. programLevel is none when Windows denied the
-// open of its process: only a program run as administrator is closed that way, and it runs at
-// High.
-inline bool RunsAbove(std::optional<std::uint32_t> programLevel, std::uint32_t ownLevel) {
-    return programLevel.value_or(HighIntegrity) > ownLevel;
-}
+// Whether a program runs above Velutreck's own level. programLevel is none when Windows denied
+// reading it: the program is another account's, which on the user's desktop means one that a
+// standard user started as administrator, at High.
+bool RunsAbove(std::optional<std::uint32_t> programLevel, std::uint32_t ownLevel);
 
 }  // namespace velutreck
