@@ -3,11 +3,10 @@
 namespace velutreck {
 
 std::optional<HiddenDrive> DriveHiddenByElevation(const std::string& path, const FileSystem& files) {
-    // Clearing bit 5 makes a letter upper case and leaves nothing else between A and Z.
-    const char letter = path.size() >= 2 && path[1] == ':' ? static_cast<char>(path[0] & ~0x20) : '\0';
-    if (letter < 'A' || letter > 'Z' || !files.RunsElevated()) {
+    if (path.size() < 2 || path[1] != ':' || !files.RunsElevated()) {
         return std::nullopt;
     }
+    const char letter = static_cast<char>(path[0] & ~0x20);  // upper case
     const std::optional<std::string> share = files.NormalSessionMapping(letter);
     // With linked connections the drive is there, and the file simply missing.
     if (!share || files.FolderExists(std::string{letter, ':', '\\'})) {
