@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "platform/desktop.h"
-#include "platform/privilege_isolation.h"
 #include "platform/key_events.h"
+#include "platform/privilege_isolation.h"
 #include "rehearsal/desktop/program_registry.h"
 #include "rehearsal/desktop/sim_clock.h"
 #include "rehearsal/desktop/sim_file_system.h"
