@@ -12,7 +12,7 @@
 namespace velutreck {
 
 struct HiddenDrive {
-    char letter = 'Z';
+    char letter = 0;  // upper case
     std::string share;  // what the letter is mapped to in the normal session: "\\nas\music"
 };
 
