@@ -15,6 +15,7 @@
 
 #include "platform/desktop.h"
 #include "platform/key_events.h"
+#include "platform/privilege_isolation.h"
 #include "rehearsal/desktop/program_registry.h"
 #include "rehearsal/desktop/sim_clock.h"
 #include "rehearsal/desktop/sim_file_system.h"
@@ -113,8 +114,16 @@ public:
     // marked "run as administrator" cannot be started by a program at Medium (elevation required);
     // the shell starts it at High (the user consents), and so does a program at High. Windows
     // passes no posted message and no injected key to a program above the sender's level.
-    enum class Integrity { Medium, High };
-    void SetOwnIntegrity(Integrity level) { ownIntegrity_ = level; }
+    enum class Integrity : std::uint32_t { Medium = MediumIntegrity, High = HighIntegrity };
+    void SetOwnIntegrity(Integrity level) {
+        ownIntegrity_ = level;
+        files_.SetElevated(level == Integrity::High);
+    }
+    // The user's account. An administrator consents with a click and the program runs under the
+    // same account; a standard user types an administrator's password, and the program then runs
+    // under that other account, whose process Windows does not let Velutreck at Medium open.
+    enum class Account { Administrator, Standard };
+    void SetUserAccount(Account account) { account_ = account; }
     void MarkRunAsAdministrator(const std::string& programPath);
     // The user ends every driven program that still runs, as the checklist before a job asks.
     void EndDrivenPrograms();
@@ -129,6 +138,7 @@ private:
         std::unique_ptr<StandIn> standIn;  // none for Velutreck and bystanders
         bool running = true;
         Integrity integrity = Integrity::Medium;
+        bool otherAccount = false;  // run as administrator by another account
     };
     struct QueuedInput {
         WindowHandle window = 0;  // a posted message when not 0, else keys
@@ -168,6 +178,8 @@ private:
     void GiveFocusAfterGap(WindowHandle window);
     bool RunsAsAdministrator(const std::string& program) const;
     void RefuseIfElevated(const std::string& call, WindowHandle window);
+    bool KeysReach(const std::string& call, WindowHandle window);
+    void GiveUpOnKeys(const std::string& call, const KeySequence& keys, bool waited);
 
     SimClock clock_;
     SimWindowThread ownThread_{clock_};
@@ -200,6 +212,7 @@ private:
     std::map<TaskId, std::int64_t> busyUntil_;
     std::uint32_t foregroundGapMs_ = 0;
     Integrity ownIntegrity_ = Integrity::Medium;
+    Account account_ = Account::Administrator;
     std::set<std::string> runAsAdministrator_;  // folded program paths
 };
 

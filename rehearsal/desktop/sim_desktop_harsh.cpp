@@ -80,8 +80,7 @@ bool SimDesktop::RunsAsAdministrator(const std::string& program) const {
     return runAsAdministrator_.contains(FoldCase(program));
 }
 
-// The Windows layer compares integrity levels first: SendInput would report success and
-// PostMessage might too, while the program takes nothing.
+// Windows refuses a post to a program above Velutreck's level, which the Windows layer reports.
 void SimDesktop::RefuseIfElevated(const std::string& call, WindowHandle window) {
     const auto task = tasks_.find(TaskOf(window));
     if (task == tasks_.end() || task->second.integrity <= ownIntegrity_) {
@@ -90,6 +89,27 @@ void SimDesktop::RefuseIfElevated(const std::string& call, WindowHandle window) 
     Note(call + " refused: the program runs as administrator");
     throw Failure(FailureKind::ElevatedProgram,
                   task->second.program + " runs at a higher integrity level than Velutreck.");
+}
+
+// SendInput reports success while Windows drops the keys for a program above Velutreck's level, so
+// the Windows layer reads the program's level first, through its process where Windows lets it open
+// that. False when the keys would be dropped.
+bool SimDesktop::KeysReach(const std::string& call, WindowHandle window) {
+    const auto task = tasks_.find(TaskOf(window));
+    if (task == tasks_.end()) {
+        return true;
+    }
+    const Task& program = task->second;
+    const std::optional<std::uint32_t> level =
+        program.otherAccount ? std::nullopt : std::optional(static_cast<std::uint32_t>(program.integrity));
+    if (RunsAbove(level, static_cast<std::uint32_t>(ownIntegrity_))) {
+        RefuseIfElevated(call, window);
+    }
+    if (program.integrity <= ownIntegrity_) {
+        return true;
+    }
+    Note(call + " dropped by Windows: the program runs as administrator");
+    return false;
 }
 
 }  // namespace velutreck

@@ -18,8 +18,11 @@ void SimDesktop::InjectKeys(const KeySequence& keys, bool waited) {
         return;
     }
     RefuseUnlessIntended(call, keys);
-    RefuseIfElevated(call, windows_.Focus());
+    const bool reach = KeysReach(call, windows_.Focus());
     Note(call);
+    if (!reach) {
+        return GiveUpOnKeys(call, keys, waited);
+    }
     const WindowHandle focus = windows_.Focus();
     const TaskId target = TaskOf(focus);
     const SimLayout own = keyboard_.LayoutOf(target);
@@ -66,10 +69,14 @@ void SimDesktop::TypeInto(const std::string& call, const KeySequence& keys, bool
         }
         return;
     }
+    GiveUpOnKeys(call, keys, waited);
+}
+
+// The keys wait in a hung program's queue, or Windows dropped them: a waited injection gives up.
+void SimDesktop::GiveUpOnKeys(const std::string& call, const KeySequence& keys, bool waited) {
     if (!waited) {
         return;
     }
-    // The keys wait in the hung program's queue; the wait for them gives up.
     clock_.AdvanceBy(HungInjectionWaitMs);
     Note(call + " gave up: the program is not responding");
     throw Failure(FailureKind::NotResponding, "The program does not take the keys " + Quoted(keys.notation));

@@ -51,12 +51,12 @@ SimFileSystem::SimFileSystem()
 
 bool SimFileSystem::FileExists(const std::string& path) const {
     Accessed(path);
-    return files_.contains(PathKey(path));
+    return files_.contains(SeenKey(path));
 }
 
 bool SimFileSystem::FolderExists(const std::string& path) const {
     Accessed(path);
-    return folders_.contains(PathKey(path));
+    return folders_.contains(SeenKey(path));
 }
 
 void SimFileSystem::Accessed(const std::string& path) const {
@@ -92,7 +92,7 @@ void SimFileSystem::AppendFile(const std::string& path, const std::string& text)
 
 std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) const {
     Accessed(path);
-    const auto found = files_.find(PathKey(path));
+    const auto found = files_.find(SeenKey(path));
     if (found == files_.end()) {
         return std::nullopt;
     }
@@ -152,7 +152,7 @@ void SimFileSystem::SetPlayingTime(const std::string& path, std::chrono::millise
 }
 
 std::optional<std::chrono::milliseconds> SimFileSystem::PlayingTime(const std::string& path) const {
-    const auto found = files_.find(PathKey(path));
+    const auto found = files_.find(SeenKey(path));
     return found == files_.end() ? std::nullopt : found->second.playingTime;
 }
 
@@ -173,7 +173,7 @@ bool SimFileSystem::InUse(const std::string& path) const {
 
 FolderListing SimFileSystem::ListFolder(const std::string& path) const {
     Accessed(path);
-    const std::string key = PathKey(path);
+    const std::string key = SeenKey(path);
     const auto nameOf = [](const std::string& inside) { return inside.substr(inside.rfind('\\') + 1); };
     FolderListing listing;
     if (key.empty() || !folders_.contains(key)) {
@@ -243,6 +243,23 @@ void SimFileSystem::SetKnownFolder(KnownFolder folder, const std::string& path) 
 std::string SimFileSystem::KnownFolderPath(KnownFolder folder) const {
     const auto found = knownFolders_.find(folder);
     return found == knownFolders_.end() ? std::string() : found->second;
+}
+
+void SimFileSystem::MapForNormalSession(char driveLetter, const std::string& share) {
+    normalSessionMappings_[static_cast<char>(driveLetter & ~0x20)] = share;
+}
+
+std::optional<std::string> SimFileSystem::NormalSessionMapping(char driveLetter) const {
+    const auto found = normalSessionMappings_.find(driveLetter);
+    return found == normalSessionMappings_.end() ? std::nullopt : std::optional(found->second);
+}
+
+// Nothing on a drive that an elevated process does not see exists for it.
+std::string SimFileSystem::SeenKey(const std::string& path) const {
+    std::string key = PathKey(path);
+    const bool hidden = elevated_ && !linkedConnections_ && !key.empty() &&
+                        normalSessionMappings_.contains(static_cast<char>(key[0] & ~0x20));
+    return hidden ? std::string() : key;
 }
 
 std::vector<std::string> SimFileSystem::FilePaths() const {

@@ -34,6 +34,8 @@ public:
     std::string FullPath(const std::string& path) const override;
     std::string AnsiToUtf8(std::string_view text) const override;
     std::string KnownFolderPath(KnownFolder folder) const override;
+    bool RunsElevated() const override { return elevated_; }
+    std::optional<std::string> NormalSessionMapping(char driveLetter) const override;
 
     // Creates the folder and every missing folder above it; a drive root creates the drive.
     void CreateFolder(const std::string& path) override;
@@ -56,6 +58,12 @@ public:
     // Called with the path of each question asked of the disk (a file's or folder's existence, a
     // listing, a read), so that a test can make a drive slow, as a share over a slow link is.
     void SetAccessHook(std::function<void(const std::string& path)> hook) { onAccess_ = std::move(hook); }
+    // The user mapped the drive to a network share in the normal session. An elevated process does
+    // not see the drive (its files and folders do not exist for it) unless linked connections are
+    // set, which lets it see the normal session's letters.
+    void MapForNormalSession(char driveLetter, const std::string& share);
+    void SetElevated(bool elevated) { elevated_ = elevated; }
+    void SetLinkedConnections(bool linked) { linkedConnections_ = linked; }
 
 private:
     struct File {
@@ -69,12 +77,17 @@ private:
 
     File& ExistingFile(const std::string& path, const std::string& doing);
     void Accessed(const std::string& path) const;
+    // The path's key, or empty on a drive this process does not see.
+    std::string SeenKey(const std::string& path) const;
 
     std::map<std::string, File> files_;   // by folded path
     std::map<std::string, std::string> folders_;  // paths as first created, by folded path; roots with their backslash
     std::set<std::string> writesRefused_;         // folded folder paths
     std::map<KnownFolder, std::string> knownFolders_;
     std::function<void(const std::string&)> onAccess_;
+    std::map<char, std::string> normalSessionMappings_;  // shares by upper-case drive letter
+    bool elevated_ = false;
+    bool linkedConnections_ = false;
 };
 
 // The comparison key of a path: ASCII letters folded to lower case, no trailing backslash except

@@ -54,6 +54,7 @@ void SimDesktop::StartStandIn(TaskId task, const ProgramLaunch& launch) {
     Task& started = tasks_.at(task);
     started.standIn = programs_.Factory(launch.program)();
     started.integrity = RunsAsAdministrator(launch.program) ? Integrity::High : ownIntegrity_;
+    started.otherAccount = started.integrity > ownIntegrity_ && account_ == Account::Standard;
     started.standIn->Start(*started.host, launch.arguments);
 }
 

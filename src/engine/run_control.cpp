@@ -145,9 +145,8 @@ void TransferEngine::CheckPaths() {
     }
     // A file that has gone would make Nero show an error box of its own, which would then take the
     // keys meant for its next prompt.
-    const std::vector<std::string> missing = MissingFiles(controls_.lstAudioFiles, services_.files);
-    if (!missing.empty()) {
-        refuse(MissingFilesMessage(missing));
+    for (const std::string& message : MissingFilesMessages(controls_.lstAudioFiles, services_.files)) {
+        refuse(message);
     }
 }
 

@@ -44,6 +44,12 @@ public:
     virtual std::string KnownFolderPath(KnownFolder folder) const = 0;
     // Text in the system's ANSI code page (an old playlist, say), as UTF-8.
     virtual std::string AnsiToUtf8(std::string_view text) const = 0;
+    // Whether this process runs as administrator (elevated). Windows keeps the drive letters mapped
+    // in the user's normal session out of its sight, unless linked connections are set.
+    virtual bool RunsElevated() const = 0;
+    // The network share ("\\nas\music") that the user mapped the drive letter ('Z') to for the
+    // normal session, restored at each sign-in; none when the letter has no such mapping.
+    virtual std::optional<std::string> NormalSessionMapping(char driveLetter) const = 0;
 };
 
 }  // namespace velutreck

@@ -3,14 +3,13 @@
 #include <algorithm>
 
 #include "tracklist/break_marker.h"
+#include "tracklist/hidden_drive.h"
 
 namespace velutreck {
 
 namespace {
 
 constexpr std::size_t NamedAtMost = 3;
-
-}  // namespace
 
 std::vector<std::string> MissingFiles(const ListBox& list, const FileSystem& files) {
     std::vector<std::string> missing;
@@ -39,6 +38,27 @@ std::string MissingFilesMessage(const std::vector<std::string>& missing) {
         text += " and " + std::to_string(more) + " more " + (more == 1 ? "file" : "files") + " of the list";
     }
     return text + " do not exist.";
+}
+
+}  // namespace
+
+std::vector<std::string> MissingFilesMessages(const ListBox& list, const FileSystem& files) {
+    std::vector<std::string> missing = MissingFiles(list, files);
+    std::vector<std::string> messages;
+    std::erase_if(missing, [&](const std::string& path) {
+        const std::optional<HiddenDrive> drive = DriveHiddenByElevation(path, files);
+        if (drive) {
+            const std::string message = HiddenDriveMessage(*drive);
+            if (std::find(messages.begin(), messages.end(), message) == messages.end()) {
+                messages.push_back(message);
+            }
+        }
+        return drive.has_value();
+    });
+    if (!missing.empty()) {
+        messages.push_back(MissingFilesMessage(missing));
+    }
+    return messages;
 }
 
 }  // namespace velutreck

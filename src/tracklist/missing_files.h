@@ -10,11 +10,10 @@
 
 namespace velutreck {
 
-// The file entries whose file does not exist, in list order, each named once.
-std::vector<std::string> MissingFiles(const ListBox& list, const FileSystem& files);
-
-// "Error: X does not exist." for one file; several are named up to three, the rest counted:
-// "Error: X, Y, Z and 2 more files of the list do not exist."
-std::string MissingFilesMessage(const std::vector<std::string>& missing);
+// What the user is told of the file entries whose file does not exist, in order: a message for each
+// drive that Velutreck does not see because it runs as administrator, then one for the files that
+// are simply missing, each named once in list order: "Error: X does not exist." for one; several
+// are named up to three, the rest counted: "Error: X, Y, Z and 2 more files of the list do not exist."
+std::vector<std::string> MissingFilesMessages(const ListBox& list, const FileSystem& files);
 
 }  // namespace velutreck

@@ -1,7 +1,8 @@
 // Whole jobs on a desktop that behaves as Windows does where Wine is kind: programs that run as
-// administrator, a program busy for seconds after a key, a moment with no foreground window, an
-// erase that did not happen, and a C:\Program.exe that an unquoted path would start. The disc, the
-// list and the log are checked after each.
+// administrator, a Velutreck run as administrator that does not see the user's network drives, a
+// program busy for seconds after a key, a moment with no foreground window, an erase that did not
+// happen, and a C:\Program.exe that an unquoted path would start. The disc, the list and the log
+// are checked after each.
 #include <gtest/gtest.h>
 
 #include "rehearsal/desktop/standard_desktop.h"
@@ -48,21 +49,25 @@ TEST(HarshWindows, AProgramRunAsAdministratorEndsTheJobAtOnceWithOneMessageSayin
                                  "Run both as administrator, or neither.";
     const std::string start = "Error: Simple Burner is set to run as administrator, so Windows does not let "
                               "Velutreck start it. Run both as administrator, or neither.";
+    using Account = SimDesktop::Account;
     struct Case {
         std::string program;
+        Account account;  // a standard user's Nero runs under the administrator's account
         bool erase;
         std::string message;
         Lines list;  // what was not handed to Nero
         int state;
     };
     const std::vector<Case> cases = {
-        {standard_desktop::NeroPath, true, typeInto, TypicalList, 9},
-        {standard_desktop::SimpleBurnerPath, true, start, TypicalList, 4},
-        {standard_desktop::SimpleBurnerPath, false, start, {std::string(BreakMarker), C}, 15},
+        {standard_desktop::NeroPath, Account::Administrator, true, typeInto, TypicalList, 9},
+        {standard_desktop::NeroPath, Account::Standard, true, typeInto, TypicalList, 9},
+        {standard_desktop::SimpleBurnerPath, Account::Administrator, true, start, TypicalList, 4},
+        {standard_desktop::SimpleBurnerPath, Account::Administrator, false, start, {std::string(BreakMarker), C}, 15},
     };
     for (const Case& test : cases) {
-        SCOPED_TRACE(test.message);
+        SCOPED_TRACE(test.message + (test.account == Account::Standard ? " (a standard user)" : ""));
         SimSession session;
+        session.desktop->SetUserAccount(test.account);
         session.desktop->MarkRunAsAdministrator(test.program);
         session.Load();
         session.controls.chkErase.SetValue(test.erase ? 1 : 0);
@@ -87,6 +92,9 @@ TEST(HarshWindows, AProgramRunAsAdministratorEndsTheJobAtOnceWithOneMessageSayin
         if (nero != 0) {
             EXPECT_TRUE(session.desktop->TypedKeys(nero).empty());
         }
+        // The job is over: no tick comes back to show the message again.
+        session.RunFor(10'000);
+        EXPECT_EQ(shown.size(), 2u);
     }
 
     // Run both as administrator, and the job is whole.
@@ -99,6 +107,59 @@ TEST(HarshWindows, AProgramRunAsAdministratorEndsTheJobAtOnceWithOneMessageSayin
     both.PressStartStop();
     ASSERT_TRUE(both.RunUntilIdle(Hour));
     ExpectTheWholeJobDone(both);
+}
+
+// Windows keeps the drive letters mapped in the user's normal session from a Velutreck run as
+// administrator: the files listed on such a drive are reported with the reason and what to do, a
+// file simply gone as before. With linked connections Velutreck sees the drive; not elevated, a
+// share that is offline is simply missing.
+TEST(HarshWindows, FilesOnADriveMappedForTheNormalSessionAreReportedWithWhyAnElevatedVelutreckMissesThem) {
+    const std::string onShare = "Z:\\Mix\\1.mp3";
+    const std::string goneFromShare = "z:\\Mix\\2.mp3";
+    const std::string unplugged = "E:\\Album\\1.mp3";
+    const std::string hidden = "Error: Velutreck runs as administrator and does not see drive Z:, which is mapped for "
+                               "your normal session; start Velutreck without administrator rights, or add the files "
+                               "from \\\\nas\\music instead of Z:.";
+    struct Case {
+        bool elevated;
+        bool linkedConnections;
+        bool shareOnline;
+        Lines messages;
+    };
+    const std::vector<Case> cases = {
+        {true, false, true, {hidden, "Error: E:\\Album\\1.mp3 does not exist."}},
+        {true, true, true, {"Error: z:\\Mix\\2.mp3 and E:\\Album\\1.mp3 do not exist."}},
+        {false, false, false, {"Error: Z:\\Mix\\1.mp3, z:\\Mix\\2.mp3 and E:\\Album\\1.mp3 do not exist."}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.messages.front());
+        SimSession session;
+        if (test.shareOnline) {
+            session.desktop->Files().AddFile(onShare, "audio");
+        }
+        session.desktop->Files().MapForNormalSession('Z', "\\\\nas\\music");
+        session.desktop->Files().SetLinkedConnections(test.linkedConnections);
+        if (test.elevated) {
+            session.desktop->SetOwnIntegrity(SimDesktop::Integrity::High);
+        }
+        session.Load();
+        session.controls.chkAutoBreak.SetValue(0);
+        const Lines list = {A, onShare, goneFromShare, unplugged};
+        for (const std::string& file : list) {
+            session.AddFiles({file});
+        }
+        session.PressStartStop();
+        session.RunFor(60'000);
+
+        EXPECT_FALSE(session.IsRunning());
+        const auto& shown = session.messageBoxes.Shown();
+        ASSERT_EQ(shown.size(), test.messages.size() + 1);  // the checklist first
+        for (std::size_t i = 0; i < test.messages.size(); ++i) {
+            EXPECT_EQ(shown[i + 1].text, test.messages[i]);
+        }
+        EXPECT_EQ(session.ListEntries(), list);
+        EXPECT_FALSE(TranscriptHas(session, "ShellOpen"));
+    }
 }
 
 // Nero takes a large or network file for 8 s after the Enter of its add prompt: the keys wait

@@ -10,6 +10,7 @@
 
 #include "base/failure.h"
 #include "rehearsal/operator/key_capture_window.h"
+#include "rehearsal/operator/velutreck_process.h"
 #include "platform/win32/win32_desktop.h"
 #include "test_window.h"
 
@@ -98,8 +99,16 @@ std::wstring ImageOf(HANDLE process) {
     return QueryFullProcessImageNameW(process, 0, path, &length) ? std::wstring(path, length) : L"";
 }
 
+std::wstring CommandLineOf(HWND keyCapture) {
+    const HWND holder = FindWindowExW(keyCapture, nullptr, L"Static", nullptr);
+    wchar_t text[MAX_PATH * 2] = L"";
+    SendMessageW(holder, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 // Windows reads an unquoted command line word by word: "...\Spaced Folder\key capture.exe" first
-// starts "...\Spaced.exe" when there is one. A path that names the file whole starts that file.
+// starts "...\Spaced.exe" when there is one. A path that names the file whole starts that file,
+// which reads its own name whole, in quotes, as the first word of its command line.
 TEST(DesktopWindows, APathThatNamesAFileWholeStartsThatFileNeverAProgramNamedByItsFirstWords) {
     const std::filesystem::path folder = std::filesystem::path(TestBinFolder()) / L"Spaced Folder";
     std::filesystem::create_directories(folder);
@@ -133,6 +142,12 @@ TEST(DesktopWindows, APathThatNamesAFileWholeStartsThatFileNeverAProgramNamedByI
     ASSERT_NE(query, nullptr);
     EXPECT_TRUE(std::filesystem::equivalent(ImageOf(query), program));
     CloseHandle(query);
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        window = windowtest::VisibleWindowOf(task, L"VelutreckKeyCapture");
+        return window != nullptr && !CommandLineOf(window).empty();
+    }));
+    EXPECT_EQ(CommandLineOf(window), L"\"" + program.wstring() + L"\"");
 }
 
 // Another program's message (WM_NULL from Windows, a second copy's hand-over) is answered in the

@@ -113,9 +113,9 @@ TEST(PackageTest, TheZipHoldsTheProgramWithItsEmptyImageAndHelpPageAndTheProgram
     EXPECT_EQ(WaitForSingleObject(started.hProcess, 10000), WAIT_OBJECT_0);
 }
 
-// What Explorer shows under the file's Properties, Details: the record's own form, the revision with
-// four digits.
-TEST(PackageTest, TheProgramFilesPropertiesGiveTheVersionRecord) {
+// What Explorer shows under the file's Properties, Details: the file and product versions read as
+// the window does, while the record's numbers keep the revision apart (2003.04.0015).
+TEST(PackageTest, TheProgramFilesPropertiesShowTheVersionAsTheWindowDoes) {
     const std::wstring program = BinFolder() + L"\\Velutreck.exe";
     std::vector<char> record(GetFileVersionInfoSizeW(program.c_str(), nullptr));
     ASSERT_FALSE(record.empty());
@@ -125,7 +125,7 @@ TEST(PackageTest, TheProgramFilesPropertiesGiveTheVersionRecord) {
         UINT length = 0;
         const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
         ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), reinterpret_cast<void**>(&text), &length));
-        EXPECT_EQ(Narrow(text), "2003.04.0015") << Narrow(name);
+        EXPECT_EQ(Narrow(text), VersionNumber(VersionMajor, VersionMinor, VersionRevision)) << Narrow(name);
     }
     VS_FIXEDFILEINFO* numbers = nullptr;
     UINT size = 0;

@@ -84,5 +84,20 @@ TEST_F(Win32Files, DeletingIsNotForcedAndAFileThatStaysIsReported) {
     EXPECT_TRUE(files.FileExists(held));
 }
 
+// The user's persistent drive mappings, as Windows keeps them for each sign-in.
+TEST_F(Win32Files, ADriveMappedForTheNormalSessionNamesItsShare) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Network\\Q", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const std::wstring share = L"\\\\nas\\M\u00FCsik";
+    RegSetValueExW(key, L"RemotePath", 0, REG_SZ, reinterpret_cast<const BYTE*>(share.c_str()),
+                   static_cast<DWORD>((share.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+
+    EXPECT_EQ(files.NormalSessionMapping('Q'), Narrow(share));
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Network\\Q");
+    EXPECT_EQ(files.NormalSessionMapping('Q'), std::nullopt);
+}
+
 }  // namespace
 }  // namespace velutreck

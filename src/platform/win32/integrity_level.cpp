@@ -3,14 +3,20 @@
 #include <optional>
 #include <vector>
 
+#include "platform/privilege_isolation.h"
+
 namespace velutreck {
 
 namespace {
 
 // The level is the last sub-authority of the token's mandatory label (0x2000 medium, 0x3000 high).
-std::optional<DWORD> IntegrityOf(HANDLE process) {
+// None when it cannot be read; denied, when given, tells whether Windows refused the token.
+std::optional<DWORD> IntegrityOf(HANDLE process, bool* denied = nullptr) {
     HANDLE token = nullptr;
     if (!OpenProcessToken(process, TOKEN_QUERY, &token)) {
+        if (denied != nullptr) {
+            *denied = GetLastError() == ERROR_ACCESS_DENIED;
+        }
         return std::nullopt;
     }
     std::optional<DWORD> level;
@@ -31,16 +37,28 @@ std::optional<DWORD> IntegrityOf(HANDLE process) {
 
 }  // namespace
 
-// A lower level may open a higher one for limited queries, which is all the token needs.
+// A lower level may open a higher one for limited queries, which is all the token needs; another
+// account's process, or its token, stays closed.
 bool RunsAboveThisProcess(DWORD processId) {
-    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (process == nullptr) {
+    const std::optional<DWORD> ours = IntegrityOf(GetCurrentProcess());
+    if (!ours) {
         return false;
     }
-    const std::optional<DWORD> theirs = IntegrityOf(process);
-    CloseHandle(process);
+    bool denied = false;
+    std::optional<DWORD> theirs;
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) {
+        denied = GetLastError() == ERROR_ACCESS_DENIED;
+    } else {
+        theirs = IntegrityOf(process, &denied);
+        CloseHandle(process);
+    }
+    return (theirs || denied) && RunsAbove(theirs, *ours);
+}
+
+bool ThisProcessRunsElevated() {
     const std::optional<DWORD> ours = IntegrityOf(GetCurrentProcess());
-    return theirs && ours && *theirs > *ours;
+    return ours && *ours >= HighIntegrity;
 }
 
 }  // namespace velutreck

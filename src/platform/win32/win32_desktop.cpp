@@ -178,9 +178,10 @@ TaskId Win32Desktop::StartProgram(const std::string& commandLine) {
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     const bool wholeFile = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     // Without a program name Windows reads an unquoted command line word by word and may run
-    // C:\Program.exe; named apart, exactly that file runs, and it still gets the command line as
-    // typed. CreateProcessW may write into the command line, so it gets a copy of its own.
-    std::wstring writable = wide;
+    // C:\Program.exe; named apart, exactly that file runs. The program still reads its own name
+    // from the command line's first word, so the path goes there in quotes. CreateProcessW may
+    // write into the command line, so it gets a copy of its own.
+    std::wstring writable = wholeFile ? L"\"" + wide + L"\"" : wide;
     writable.push_back(L'\0');
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "base/failure.h"
+#include "platform/win32/integrity_level.h"
 #include "platform/win32/known_folder.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
@@ -158,5 +159,26 @@ std::string Win32FileSystem::AnsiToUtf8(std::string_view text) const {
     return Narrow(wide);
 }
 
-}  // namespace velutreck
+bool Win32FileSystem::RunsElevated() const { return ThisProcessRunsElevated(); }
 
+// The user's persistent mappings are kept under HKCU\Network\<letter>, the share in RemotePath.
+std::optional<std::string> Win32FileSystem::NormalSessionMapping(char driveLetter) const {
+    const std::wstring key = std::wstring(L"Network\\") + static_cast<wchar_t>(driveLetter);
+    DWORD size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"RemotePath", RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::wstring share(size / sizeof(wchar_t), L'\0');
+    if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"RemotePath", RRF_RT_REG_SZ, nullptr, share.data(), &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    share.resize(size / sizeof(wchar_t));
+    while (!share.empty() && share.back() == L'\0') {
+        share.pop_back();
+    }
+    return Narrow(share);
+}
+
+}  // namespace velutreck

@@ -22,6 +22,8 @@ public:
     // one folder for both.
     std::string KnownFolderPath(KnownFolder folder) const override;
     std::string AnsiToUtf8(std::string_view text) const override;
+    bool RunsElevated() const override;
+    std::optional<std::string> NormalSessionMapping(char driveLetter) const override;
 };
 
 }  // namespace velutreck

@@ -40,6 +40,21 @@ TEST(SendToMenu, TheBoxMakesTheShortcutToThisProgramAndRemovesItAgain) {
     EXPECT_TRUE(next.messageBoxes.Shown().empty());
 }
 
+// Windows paths ignore letter case: a shortcut made by hand to "c:\program files\velutreck\..." is
+// this copy's, shown checked, kept without a question and removed when the box is cleared.
+TEST(SendToMenu, AShortcutToThisProgramInOtherLetterCaseIsItsOwn) {
+    SimSession session;
+    session.desktop->Files().AddFile(Shortcut, "Shortcut to c:\\program files\\velutreck\\VELUTRECK.EXE");
+    session.Load();
+    EXPECT_EQ(session.controls.chkSendTo.Value(), 1);
+
+    Click(session, 1);
+    EXPECT_EQ(session.shortcuts.Target(Shortcut), "c:\\program files\\velutreck\\VELUTRECK.EXE");
+    Click(session, 0);
+    EXPECT_FALSE(session.desktop->Files().FileExists(Shortcut));
+    EXPECT_TRUE(session.messageBoxes.Shown().empty());
+}
+
 TEST(SendToMenu, AnotherCopysShortcutIsReplacedOnlyWhenTheUserSaysYes) {
     SimSession session;
     session.desktop->Files().AddFile(Shortcut, "Shortcut to " + OtherCopy);

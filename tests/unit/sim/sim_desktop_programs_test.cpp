@@ -91,26 +91,31 @@ TEST_F(SimDesktopProgramsTest, AnUnquotedPathRunsTheFirstProgramItsWordsNameUnle
 }
 
 // A program marked to run as administrator cannot be started by Velutreck at Medium; the shell
-// starts it elevated, and then it takes no key and no posted message from Velutreck. Velutreck at
-// High starts it and drives it.
+// starts it elevated, and then it takes no key and no posted message from Velutreck. A standard
+// user's consent runs it under an administrator's account, whose process Velutreck cannot even
+// open to read its level: it is refused all the same, not typed into. Velutreck at High starts it
+// and drives it.
 TEST_F(SimDesktopProgramsTest, AProgramRunAsAdministratorTakesNothingFromAProgramBelowIt) {
     desktop.MarkRunAsAdministrator(Tool);
     EXPECT_EQ(KindThrownBy([&] { desktop.StartProgram(Tool); }), FailureKind::ElevationRequired);
-    desktop.ShellOpen(1, Tool, "");
-    ASSERT_EQ(started.size(), 1u);
-    const WindowHandle window = started[0]->host->AddWindow(0, "#32770", "Tool");
-    started[0]->host->GiveFocus(window);
-    desktop.ActivateByTitle("Tool");
-    EXPECT_EQ(KindThrownBy([&] { sim_test::Click(desktop, window); }), FailureKind::ElevatedProgram);
-    EXPECT_EQ(KindThrownBy([&] { desktop.InjectKeys(sim_test::Keys("x"), true); }), FailureKind::ElevatedProgram);
-    desktop.Clock().AdvanceBy(100);
-    EXPECT_TRUE(started[0]->events.empty());
+    WindowHandle window = 0;
+    for (const SimDesktop::Account account : {SimDesktop::Account::Administrator, SimDesktop::Account::Standard}) {
+        desktop.SetUserAccount(account);
+        desktop.ShellOpen(1, Tool, "");
+        window = started.back()->host->AddWindow(0, "#32770", "Tool");
+        started.back()->host->GiveFocus(window);
+        desktop.ActivateByTitle("Tool");
+        EXPECT_EQ(KindThrownBy([&] { sim_test::Click(desktop, window); }), FailureKind::ElevatedProgram);
+        EXPECT_EQ(KindThrownBy([&] { desktop.InjectKeys(sim_test::Keys("x"), true); }), FailureKind::ElevatedProgram);
+        desktop.Clock().AdvanceBy(100);
+        EXPECT_TRUE(started.back()->events.empty());
+    }
 
     desktop.SetOwnIntegrity(SimDesktop::Integrity::High);
     desktop.StartProgram(Tool);
     desktop.ActivateByTitle("Tool");
     desktop.InjectKeys(sim_test::Keys("x"), true);
-    EXPECT_EQ(started[0]->events, (std::vector<std::string>{std::to_string(window) + " x"}));
+    EXPECT_EQ(started[1]->events, (std::vector<std::string>{std::to_string(window) + " x"}));
 }
 
 }  // namespace

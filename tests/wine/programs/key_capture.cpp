@@ -3,8 +3,9 @@
 // it gets, one line each: the modifiers held when the key was taken from the queue, then the
 // virtual key in hexadecimal ("Shift+Alt+59"). The log is a child window of class "KeyLog" that
 // answers WM_GETTEXT and is emptied by WM_SETTEXT; it keeps the text in memory, so that logging
-// costs next to nothing and the window takes keys as fast as a plain edit box. Tests can make the
-// window slow or hung, or open a second window of the same kind (key_capture_messages.h).
+// costs next to nothing and the window takes keys as fast as a plain edit box. A hidden "Static"
+// child holds the command line the program was given. Tests can make the window slow or hung, or
+// open a second window of the same kind (key_capture_messages.h).
 #include <algorithm>
 #include <cwchar>
 #include <string>
@@ -16,6 +17,7 @@ namespace {
 
 constexpr int TypingId = 1;
 constexpr int LogId = 2;
+constexpr int CommandLineId = 3;
 
 std::wstring title;
 std::wstring keyLog;
@@ -70,6 +72,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
                                      10, 10, 560, 24, window, reinterpret_cast<HMENU>(TypingId), nullptr, nullptr);
             CreateWindowExW(0, L"KeyLog", L"", WS_CHILD, 0, 0, 0, 0, window, reinterpret_cast<HMENU>(LogId), nullptr,
                             nullptr);
+            CreateWindowExW(0, L"Static", GetCommandLineW(), WS_CHILD, 0, 0, 0, 0, window,
+                            reinterpret_cast<HMENU>(CommandLineId), nullptr, nullptr);
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
