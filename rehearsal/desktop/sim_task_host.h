@@ -23,6 +23,7 @@ public:
     void WriteDisc(const MiniDisc& disc) override { desktop_.disc_ = disc; }
     VirtualDrive ReadDrive() override { return desktop_.drive_; }
     void WriteDrive(const VirtualDrive& drive) override { desktop_.WriteDrive(drive); }
+    std::vector<std::string> CdDriveRoots() override;
 
 private:
     SimDesktop& desktop_;

@@ -35,6 +35,7 @@ std::unique_ptr<SimDesktop> MakeStandardDesktop(const StandInOptions& options) {
     files.AddFile(paths::ProgramFile, "Velutreck\n");
     files.AddFile(paths::EmptyImage, "Nero image without tracks\n");
     files.CreateFolder(paths::TempFolder);
+    desktop->AddCdRom(paths::ImageDriveLetter);
     for (std::size_t index = 0; index < paths::MusicFiles().size(); ++index) {
         const std::string& music = paths::MusicFiles()[index];
         files.AddFile(music, "audio\n");

@@ -133,4 +133,16 @@ void WindowsStandInHost::Note(const std::string& text) {
 
 void WindowsStandInHost::WriteDrive(const VirtualDrive& drive) { HandToResidentDrive(drive); }
 
+std::vector<std::string> WindowsStandInHost::CdDriveRoots() {
+    std::vector<std::string> roots;
+    wchar_t drives[256] = {};
+    const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(drives)), drives);
+    for (const wchar_t* root = drives; length > 0 && length < std::size(drives) && *root != L'\0'; root += wcslen(root) + 1) {
+        if (GetDriveTypeW(root) == DRIVE_CDROM) {
+            roots.push_back(Narrow(root));
+        }
+    }
+    return roots;
+}
+
 }  // namespace velutreck

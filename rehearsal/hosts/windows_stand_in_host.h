@@ -45,6 +45,7 @@ public:
     void WriteDisc(const MiniDisc& disc) override { state_.WriteDisc(disc); }
     VirtualDrive ReadDrive() override { return state_.ReadDrive(); }
     void WriteDrive(const VirtualDrive& drive) override;
+    std::vector<std::string> CdDriveRoots() override;
 
 private:
     struct Hosted {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/file_system.h"
@@ -47,6 +48,8 @@ public:
     // deleted until another image takes its place.
     virtual VirtualDrive ReadDrive() = 0;
     virtual void WriteDrive(const VirtualDrive& drive) = 0;
+    // The roots of the CD-ROM drives ("E:\\"), in letter order; ImageDrive's virtual drive is one.
+    virtual std::vector<std::string> CdDriveRoots() = 0;
 };
 
 class StandIn {

@@ -12,9 +12,10 @@ SimSession::SimSession(const StandInOptions& options)
       controls(desktop->OwnWindow()),
       clock(desktop->Clock()),
       lengths(desktop->Files(), desktop->Clock()),
+      cdDrives(*desktop),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
                                          folderBrowser, instanceCheck, bubbleTips, shortcuts, clock,
-                                         standard_desktop::ProgramFile, lengths, desktop->Taskbar(),
+                                         standard_desktop::ProgramFile, lengths, desktop->Taskbar(), cdDrives,
                                          standard_desktop::ProgramFolder,
                                          standard_desktop::LogFolder}) {
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);

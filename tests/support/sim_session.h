@@ -12,6 +12,7 @@
 
 #include "app/frmMain.h"
 #include "platform/memory/memory_settings_store.h"
+#include "rehearsal/desktop/sim_cd_drives.h"
 #include "rehearsal/desktop/sim_desktop.h"
 #include "rehearsal/desktop/sim_shortcuts.h"
 #include "rehearsal/desktop/sim_media_lengths.h"
@@ -81,6 +82,7 @@ public:
     MemoryForm controls;
     SimWallClock clock;
     SimMediaLengths lengths;
+    SimCdDrives cdDrives;
     frmMain form;
 
 private:

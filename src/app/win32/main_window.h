@@ -32,6 +32,7 @@ struct SystemServices {
     const WallClock& clock;
     std::string programFile;
     Win32MediaLengths& lengths;
+    CdDrives& cdDrives;
     std::string programFolder;
     std::string logFolder;
 };
