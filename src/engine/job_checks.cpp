@@ -107,7 +107,7 @@ void TransferEngine::ReadBackDiscName() {
     Attempt([&] { typed = DiscName(); });
     try {
         const std::string shown = SimpleBurnerDiscNameShown(drivers_);
-        tally_.discName = shown == typed ? "as typed" : "not as typed";
+        tally_.discName = shown == typed ? "disc name read back as typed" : "disc name read back, not as typed";
         log_.Line("Disc name read back: \"" + shown + "\"" + (shown == typed ? ", as typed" : ", not \"" + typed + "\" as typed"));
     } catch (const Failure& failure) {
         log_.Line(std::string("Disc name read back: failed: ") + failure.what());
@@ -116,9 +116,9 @@ void TransferEngine::ReadBackDiscName() {
 
 void TransferEngine::LogSummary() {
     log_.Line("Recorded " + CountOf(tally_.groups, "group", "groups") + ", " + CountOf(tally_.tracks, "track", "tracks"));
-    log_.Line("Checked " + CountOf(tally_.imagesChecked, "image", "images") + " (" +
-              CountOf(tally_.imagesNotChecked, "image", "images") + " not checked), " +
-              CountOf(tally_.cdsChecked, "virtual CD", "virtual CDs") + "; disc name " + tally_.discName);
+    log_.Line("Checked " + CountOf(tally_.imagesChecked, "image", "images") + " and " +
+              CountOf(tally_.cdsChecked, "virtual CD", "virtual CDs") + "; images not checked: " +
+              std::to_string(tally_.imagesNotChecked) + "; " + tally_.discName);
 }
 
 void TransferEngine::EndWithError(const std::string& message, const std::string& how) {

@@ -139,7 +139,7 @@ private:
         int imagesChecked = 0;
         int imagesNotChecked = 0;
         int cdsChecked = 0;
-        std::string discName = "not read back";
+        std::string discName = "disc name not read back";
     };
     Tally tally_;
     JobLog log_;

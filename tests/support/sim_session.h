@@ -39,6 +39,11 @@ inline constexpr std::int64_t Hour = 3600 * 1000;
 // The source file of every track on the disc, in disc order.
 std::vector<std::string> SourcesOn(const MiniDisc& disc);
 
+class SimSession;
+// The job log's lines, and the stamped ones without their stamps (seconds since Start).
+std::vector<std::string> JobLogLines(const SimSession& session);
+std::vector<std::string> LogEvents(const std::vector<std::string>& lines);
+
 class SimSession {
 public:
     static constexpr std::int64_t TickMs = 1000;
