@@ -159,7 +159,12 @@ void NeroStandIn::FinishWriting(const std::string& image, const std::vector<std:
     written_ = true;
     std::string report = NeroCompletedText;
     try {
-        host_->Files().WriteFile(image, CdImageText(files));
+        std::vector<CdImageTrack> tracks;
+        for (const std::string& file : files) {
+            tracks.push_back({file, host_->PlayingTime(file)});
+        }
+        const AudioImage written = CdImage(tracks);
+        host_->WriteFileAfterZeros(image, written.silence, written.chunks);
     } catch (const std::exception& failure) {
         host_->Note("Nero: cannot write the image \"" + image + "\": " + failure.what());
         report = NeroFailedText;

@@ -99,12 +99,8 @@ void SimpleBurnerStandIn::Erase() {
 
 void SimpleBurnerStandIn::StartRecording() {
     const VirtualDrive drive = host_->ReadDrive();
-    std::vector<std::string> sources;
-    if (drive.image) {
-        if (const auto contents = host_->Files().ReadFile(*drive.image)) {
-            sources = CdImageTracks(*contents);
-        }
-    }
+    const std::vector<std::string> sources =
+        drive.image ? CdImageSources(host_->Files(), *drive.image) : std::vector<std::string>{};
     if (sources.empty()) {
         host_->Note("Simple Burner: there is no audio CD in the drive");
         message_ = ShowBox(SimpleBurnerNoCdText);
