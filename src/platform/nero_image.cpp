@@ -65,7 +65,7 @@ bool AddDiscAtOnceTracks(std::string_view payload, const Layout& layout, std::ui
 
 // Track-at-once: per track its file offset, its length in bytes and its mode.
 bool AddTrackAtOnceTracks(std::string_view payload, const Layout& layout, std::uint64_t dataEnd, Sectors& tracks) {
-    if (payload.empty() || payload.size() % layout.trackAtOnceEntry != 0) {
+    if (payload.size() % layout.trackAtOnceEntry != 0) {
         return false;
     }
     for (std::size_t at = 0; at < payload.size(); at += layout.trackAtOnceEntry) {

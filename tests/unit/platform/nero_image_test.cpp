@@ -191,7 +191,8 @@ TEST_F(NeroImage, NoFileIsToldFromAFileThatIsNoImageOfAudioTracksAndNothingElseF
         {"a track ending before it starts", Write(patched(track1 + 34, BigEndian(150 * 2352 - 2352, 8)))},
         {"a pregap after the track's start", Write(patched(track1 + 18, BigEndian(151 * 2352, 8)))},
         {"a part of a sector", Write(patched(track1 + 34, BigEndian(750 * 2352 - 1, 8)))},
-        {"a layout shorter than its header", Write(patched(chunks.find("DAOX") + 4, BigEndian(21, 4)))},
+        {"a layout shorter than its header", WriteChain(good.silence, Chunk("DAOX", daox.substr(8, 21)), NeroImageVersion::Two)},
+        {"a track-at-once list of no tracks", WriteChain(good.silence, Chunk("ETN2", ""), NeroImageVersion::Two)},
     };
     for (const auto& [what, reading] : unreadable) {
         EXPECT_EQ(reading.outcome, NeroImageOutcome::Unreadable) << what;
