@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "base/failure.h"
+#include "platform/win32/wide_text.h"
+#include "rehearsal/standins/wave_playing_time.h"
 #include "virtual_drive_keeper.h"
 
 namespace velutreck {
@@ -129,6 +131,28 @@ void WindowsStandInHost::Note(const std::string& text) {
     if (!state_.AppendToLog(text)) {
         throw Failure(FailureKind::FileSystem, "Cannot write to the log \"" + state_.LogFile() + "\".");
     }
+}
+
+void WindowsStandInHost::WriteFileAfterZeros(const std::string& path, std::uint64_t zeros, const std::string& tail) {
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(zeros);
+    DWORD written = 0;
+    // Writing past the end of a file fills the gap with zeros.
+    const bool done = file != INVALID_HANDLE_VALUE && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) &&
+                      ::WriteFile(file, tail.data(), static_cast<DWORD>(tail.size()), &written, nullptr) &&
+                      written == tail.size();
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+    }
+    if (!done) {
+        throw Failure(FailureKind::FileSystem, "Cannot write \"" + path + "\".");
+    }
+}
+
+std::optional<std::chrono::milliseconds> WindowsStandInHost::PlayingTime(const std::string& path) {
+    return WavePlayingTime(files_, path);
 }
 
 void WindowsStandInHost::WriteDrive(const VirtualDrive& drive) { HandToResidentDrive(drive); }

@@ -1,6 +1,6 @@
 #include "rehearsal/standins/image_drive_stand_in.h"
 
-#include "rehearsal/standins/image_tracks.h"
+#include "platform/nero_image.h"
 #include "rehearsal/standins/shown_cd.h"
 
 namespace velutreck {
@@ -50,7 +50,7 @@ void ImageDriveStandIn::Start(StandInHost& host, const std::string& arguments) {
         ShowCdTracks(host.Files(), options.imageDriveRoot, {});
         host.Note("ImageDrive: mounted \"" + image + "\"");
         RunNowOrAfter(host, options.imageDrivePresentMs, [&host, image, options] {
-            ShowCdTracks(host.Files(), options.imageDriveRoot, ImageTrackLengths(host.Files(), image));
+            ShowCdTracks(host.Files(), options.imageDriveRoot, ReadNeroImage(host.Files(), image).trackLengths);
             host.ExitProgram();
         });
     });

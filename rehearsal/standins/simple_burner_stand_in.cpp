@@ -114,8 +114,7 @@ std::vector<std::string> SimpleBurnerStandIn::SourcesOfCd() {
         }
     }
     const VirtualDrive drive = host_->ReadDrive();
-    const std::optional<std::string> contents = drive.image ? host_->Files().ReadFile(*drive.image) : std::nullopt;
-    return contents ? CdImageTracks(*contents) : std::vector<std::string>{};
+    return drive.image ? CdImageSources(host_->Files(), *drive.image) : std::vector<std::string>{};
 }
 
 void SimpleBurnerStandIn::StartRecording() {

@@ -4,9 +4,11 @@
 // (The names avoid those that <windows.h> turns into macros.)
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,11 @@ public:
     // Ends the program: its windows go, and nothing of it runs any more.
     virtual void ExitProgram() = 0;
     virtual FileSystem& Files() = 0;
+    // Writes the file as that many zero bytes followed by the tail, without the zeros costing
+    // memory or disk: the silence of a CD image.
+    virtual void WriteFileAfterZeros(const std::string& path, std::uint64_t zeros, const std::string& tail) = 0;
+    // How long the media file plays, as a program that decodes it finds; none when it cannot tell.
+    virtual std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) = 0;
     // A line for whoever watches the desktop (the transcript in the simulation).
     virtual void Note(const std::string& text) = 0;
     // The MiniDisc in the NetMD unit, read and written whole.

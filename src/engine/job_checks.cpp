@@ -4,8 +4,10 @@
 // the fault is mended (Nero, ImageDrive and Simple Burner are left as Stop leaves them). At the
 // end: the disc name read back, and a summary of what was recorded and checked.
 #include "drivers/modNetMDSimpleBurner.h"
+#include "drivers/temp_image.h"
 #include "engine/error_ignoring.h"
 #include "engine/transfer_engine.h"
+#include "platform/nero_image.h"
 #include "tracklist/break_marker.h"
 #include "tracklist/list_summary.h"
 
@@ -33,6 +35,37 @@ std::vector<GroupFile> TransferEngine::GroupFiles() const {
         files.push_back(GroupFile{path, services_.lengths.Length(path)});
     }
     return files;
+}
+
+// Nero's own error box is not read: the image tells whether Nero took every file. An image of a
+// Nero whose format Velutreck does not know is let through.
+bool TransferEngine::ImageChecked() {
+    if (groupFiles_.empty()) {
+        return true;
+    }
+    const std::string what = "Image of group " + std::to_string(groupNumber_);
+    NeroImageReading reading;
+    try {
+        reading = ReadNeroImage(services_.files, TempImagePath(TempFolder()));
+    } catch (const std::exception& failure) {
+        reading.outcome = NeroImageOutcome::Unreadable;
+    }
+    if (reading.outcome != NeroImageOutcome::Read) {
+        ++tally_.imagesNotChecked;
+        log_.Line(what + ": not checked: " +
+                  (reading.outcome == NeroImageOutcome::NoFile ? "Nero wrote no image" : "Velutreck cannot read this image"));
+        return true;
+    }
+    const std::vector<GroupFile> files = GroupFiles();
+    if (const std::optional<std::string> problem = ImageProblem(groupNumber_, files, reading.trackLengths)) {
+        log_.Line(what + ": " + CountOf(static_cast<int>(reading.trackLengths.size()), "track", "tracks") + " for " +
+                  CountOf(static_cast<int>(files.size()), "file", "files"));
+        StopByCheck(*problem, "Nero's image");
+        return false;
+    }
+    ++tally_.imagesChecked;
+    log_.Line(what + ": holds its " + CountOf(static_cast<int>(files.size()), "track", "tracks"));
+    return true;
 }
 
 // ImageDrive's result cannot be seen, so the CD it should present is looked for: a drive that spins

@@ -177,6 +177,9 @@ void TransferEngine::RunState() {
         return advance();
     case 14:
         status();
+        if (!ImageChecked()) {
+            return;
+        }
         run("ImageDriveLoad " + tempImage(), ImageDriveLoad);
         return advance();
     case 15:

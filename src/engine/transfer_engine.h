@@ -80,6 +80,7 @@ private:
     void EndWithError(const std::string& message, const std::string& how);
     // The checks before a group is recorded. False when the check stopped the job: the group's
     // files are then back at the top of the list.
+    bool ImageChecked();
     bool VirtualCdChecked();
     void StopByCheck(const std::string& message, const std::string& check);
     void GiveBackGroup();

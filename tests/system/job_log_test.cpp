@@ -78,10 +78,11 @@ TEST(JobLog, AWholeJobShowsItsSettingsListStatesAndEveryOperationWithWhatItWasGi
               Lines(4, "SimpleBurnerStart C:\\Program Files\\Sony\\Net MD Simple Burner\\NetMDSB.exe: started; its "
                        "window is not shown yet"));
     // What the job checked for itself, and its last lines.
-    EXPECT_EQ(Matching(events, "^(Virtual CD|Disc name read back|Recorded|Checked)"),
-              (Lines{"Virtual CD of group 1: E: shows its 2 tracks", "Virtual CD of group 2: E: shows its 1 track",
+    EXPECT_EQ(Matching(events, "^(Image of|Virtual CD|Disc name read back|Recorded|Checked)"),
+              (Lines{"Image of group 1: holds its 2 tracks", "Virtual CD of group 1: E: shows its 2 tracks",
+                     "Image of group 2: holds its 1 track", "Virtual CD of group 2: E: shows its 1 track",
                      "Disc name read back: \"Velutreck Disc\", as typed", "Recorded 2 groups, 3 tracks",
-                     "Checked 0 images and 2 virtual CDs; images not checked: 0; disc name read back as typed"}));
+                     "Checked 2 images and 2 virtual CDs; images not checked: 0; disc name read back as typed"}));
     EXPECT_EQ(Matching(events, "fail"), Lines{});
     EXPECT_EQ(events.back(), "Job is complete.");
     EXPECT_EQ(lines.back(), "");

@@ -6,6 +6,7 @@
 
 #include "rehearsal/desktop/standard_desktop.h"
 #include "rehearsal/standins/image_drive_stand_in.h"
+#include "rehearsal/standins/nero_stand_in.h"
 #include "rehearsal/standins/shown_cd.h"
 #include "support/sim_session.h"
 
@@ -18,7 +19,7 @@ using std::chrono::seconds;
 bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
 // The job stopped as a refused one does, with this message, and the whole list is back.
-void ExpectStoppedWithTheListBack(const SimSession& session, const std::string& messageStart) {
+void ExpectStoppedWithTheListBack(const SimSession& session, const std::string& messageStart, int state = 15) {
     EXPECT_FALSE(session.IsRunning());
     EXPECT_FALSE(session.controls.tmrMaster.Enabled());
     EXPECT_TRUE(session.controls.lstAudioFiles.Enabled());
@@ -33,7 +34,8 @@ void ExpectStoppedWithTheListBack(const SimSession& session, const std::string& 
     const Lines events = LogEvents(JobLogLines(session));
     ASSERT_GE(events.size(), 2u);
     EXPECT_EQ(events[events.size() - 2], shown.text);
-    EXPECT_TRUE(StartsWith(events.back(), "Job was stopped in state 15 by the check of ")) << events.back();
+    EXPECT_TRUE(StartsWith(events.back(), "Job was stopped in state " + std::to_string(state) + " by the check of "))
+        << events.back();
 }
 
 void ExpectTheRightDisc(SimSession& session) {
@@ -49,6 +51,26 @@ void ExpectTheRightDisc(SimSession& session) {
 void InstallImageDrive(SimSession& session, const StandInOptions& options) {
     session.desktop->InstallProgram(standard_desktop::ImageDrivePath,
                                     [options] { return std::make_unique<ImageDriveStandIn>(options); });
+}
+
+TEST(RecordingChecks, AFileNeroLeftOutOfItsImageStopsTheJobBeforeImageDriveAndIsNamed) {
+    SimSession session({.neroUndecodable = {typical_job::B}});
+    session.Load();
+    session.AddTypicalList();
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    ExpectStoppedWithTheListBack(session,
+                                 "Error: Nero's image of group 1 holds 1 track, not 2: Nero did not take "
+                                 "\"C:\\Music\\B.mp3\". Nero cannot read every file (copy protection, a damaged file, a "
+                                 "format it does not know): play the file, or convert it to MP3 or WAV, then press Start.",
+                                 14);
+    EXPECT_EQ(LogEvents(JobLogLines(session)).back(),
+              "Job was stopped in state 14 by the check of Nero's image, before recording group 1; its files are back "
+              "at the top of the list.");
+
+    session.desktop->InstallProgram(standard_desktop::NeroPath, [] { return std::make_unique<NeroStandIn>(StandInOptions{}); });
+    ExpectTheRightDisc(session);
 }
 
 TEST(RecordingChecks, AnImageDriveThatIgnoresTheImageStopsTheJobBeforeRecordingAndTheGroupComesBack) {

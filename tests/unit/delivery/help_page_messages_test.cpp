@@ -67,17 +67,17 @@ std::vector<std::string> StringLiterals(const std::string& source) {
             }
         } else if (source.compare(i, 2, "/*") == 0) {
             i = source.find("*/", i + 2) + 1;
-        } else if (c == '\'' && i > 0 && std::isalnum(static_cast<unsigned char>(source[i - 1])) &&
-                   std::isdigit(static_cast<unsigned char>(source[i + 1]))) {
-            // A digit separator.
+        } else if (c == '\'' && i > 0 && std::isxdigit(static_cast<unsigned char>(source[i - 1])) &&
+                   std::isxdigit(static_cast<unsigned char>(source[i + 1]))) {
+            // A digit separator (the prefix of U'0' is no digit).
         } else if (c == '\'') {
-            for (++i; source[i] != '\''; ++i) {
+            for (++i; i < source.size() && source[i] != '\''; ++i) {
                 i += source[i] == '\\' ? 1 : 0;
             }
             joinNext = false;
         } else if (c == '"') {
             std::string text;
-            for (++i; source[i] != '"'; ++i) {
+            for (++i; i < source.size() && source[i] != '"'; ++i) {
                 text += source[i] == '\\' ? Unescaped(source[++i]) : source[i];
             }
             if (joinNext) {
