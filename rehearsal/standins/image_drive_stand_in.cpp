@@ -21,6 +21,14 @@ bool IsEmptyImage(const std::string& image) {
     return true;
 }
 
+void ShowTracks(StandInHost& host, const std::string& root, const std::vector<std::chrono::milliseconds>& tracks) {
+    try {
+        ShowCdTracks(host.Files(), root, tracks);
+    } catch (const std::exception& failure) {
+        host.Note("ImageDrive: the drive " + root + " cannot show the image: " + failure.what());
+    }
+}
+
 }  // namespace
 
 std::string ImageDriveImagePath(const std::string& arguments) {
@@ -47,10 +55,10 @@ void ImageDriveStandIn::Start(StandInHost& host, const std::string& arguments) {
             return;
         }
         host.WriteDrive(VirtualDrive{image});
-        ShowCdTracks(host.Files(), options.imageDriveRoot, {});
+        ShowTracks(host, options.imageDriveRoot, {});
         host.Note("ImageDrive: mounted \"" + image + "\"");
         RunNowOrAfter(host, options.imageDrivePresentMs, [&host, image, options] {
-            ShowCdTracks(host.Files(), options.imageDriveRoot, ReadNeroImage(host.Files(), image).trackLengths);
+            ShowTracks(host, options.imageDriveRoot, ReadNeroImage(host.Files(), image).trackLengths);
             host.ExitProgram();
         });
     });
