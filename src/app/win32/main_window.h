@@ -20,6 +20,8 @@
 
 #include <shellapi.h>
 
+#include "platform/cd_drives.h"
+
 namespace velutreck {
 
 // What the window needs of the system around it.
