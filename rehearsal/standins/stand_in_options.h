@@ -22,7 +22,7 @@ struct StandInOptions {
     std::uint32_t neroWritePerFileMs = 3000;
     // Harsh: files Nero cannot decode (copy protection, damage): it leaves them out of the image,
     // says so in a box of its own, and still reports the image written.
-    std::vector<std::string> neroUndecodable;
+    std::vector<std::string> neroUndecodable{};
     std::uint32_t burnerReadDiscMs = 8000;      // plus burnerReadPerTrackMs for each track on the disc
     std::uint32_t burnerReadPerTrackMs = 250;
     std::uint32_t burnerRecordMs = 5000;        // plus burnerRecordPerTrackMs for each track of the CD

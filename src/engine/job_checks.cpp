@@ -47,7 +47,7 @@ bool TransferEngine::ImageChecked() {
     NeroImageReading reading;
     try {
         reading = ReadNeroImage(services_.files, TempImagePath(TempFolder()));
-    } catch (const std::exception& failure) {
+    } catch (const std::exception&) {
         reading.outcome = NeroImageOutcome::Unreadable;
     }
     if (reading.outcome != NeroImageOutcome::Read) {

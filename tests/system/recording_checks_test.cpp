@@ -2,6 +2,8 @@
 // or is slow to present it, a drive spins up, a music CD sits in another drive. The job stops
 // before the wrong recording and says why; the group is back at the top of the list; once the
 // fault is mended, Start records the right disc with the right names.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "rehearsal/desktop/standard_desktop.h"
@@ -71,6 +73,23 @@ TEST(RecordingChecks, AFileNeroLeftOutOfItsImageStopsTheJobBeforeImageDriveAndIs
 
     session.desktop->InstallProgram(standard_desktop::NeroPath, [] { return std::make_unique<NeroStandIn>(StandInOptions{}); });
     ExpectTheRightDisc(session);
+}
+
+// A Nero whose image format Velutreck does not know: the image is not checked, and the job goes on
+// to the virtual CD (which this ImageDrive, not knowing it either, does not show).
+TEST(RecordingChecks, AnImageVelutreckCannotReadIsLetThrough) {
+    SimSession session;
+    session.Load();
+    session.AddTypicalList();
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntil([&] { return session.form.Engine().JobState() == 14; }, Hour));
+    session.desktop->Files().WriteFile("C:\\Temp\\~TmpVelutreck.nrg", std::string(4096, 'x'));
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    const Lines events = LogEvents(JobLogLines(session));
+    EXPECT_NE(std::find(events.begin(), events.end(), "Image of group 1: not checked: Velutreck cannot read this image"),
+              events.end());
+    EXPECT_TRUE(StartsWith(events.back(), "Job was stopped in state 15 by the check of the virtual CD")) << events.back();
 }
 
 TEST(RecordingChecks, AnImageDriveThatIgnoresTheImageStopsTheJobBeforeRecordingAndTheGroupComesBack) {

@@ -166,14 +166,17 @@ TEST_F(EndToEnd, AnImageDriveThatIgnoresTheImageStopsTheJobBeforeRecordingAndThe
     const JobWatch watch = WatchJob(window, 120000, [&](std::size_t, const std::string&) {});
     SetEnvironmentVariableW(Widen(ImageDriveIgnoresLoadsVariable).c_str(), nullptr);
 
-    ASSERT_TRUE(watch.message.has_value()) << "last step: " << watch.captions.back();
-    EXPECT_EQ(watch.message->rfind("Error: ImageDrive did not present the image of group 1: no CD drive shows its 2 "
-                                   "tracks (E: shows 1 track).", 0),
-              0u)
-        << *watch.message;
+    // The window goes idle just before the message shows.
+    ASSERT_TRUE(watch.ended || watch.message) << "last step: " << watch.captions.back();
+    ASSERT_TRUE(windowtest::Eventually([&] { return OpenMessageBox(window) != nullptr; })) << "no message";
     Shoot("ignored image");
-    AnswerMessageBox(window, Answer::Ok, 5000);
-    EXPECT_EQ(ListEntries(window), list);
+    const std::string message = AnswerMessageBox(window, Answer::Ok, 5000);
+    EXPECT_EQ(message.rfind("Error: ImageDrive did not present the image of group 1: no CD drive shows its 2 tracks "
+                            "(E: shows 1 track).", 0),
+              0u)
+        << message;
+    // Start took the leading break away.
+    EXPECT_EQ(ListEntries(window), std::vector<std::string>(list.begin() + 1, list.end()));
     EXPECT_EQ(CaptionOf(ControlOf(window, ControlId::btnStartStop)), "&Start");
     EXPECT_TRUE(state.ReadDisc().groups.empty()) << DiscReport(state.ReadDisc());
 }

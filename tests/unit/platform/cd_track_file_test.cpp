@@ -53,6 +53,7 @@ TEST(CdTrackFile, ADrivesTracksComeInTheOrderOfTheirNumbers) {
     SimFileSystem files;
     files.CreateFolder("E:\\");
     files.WriteFile("E:\\Track10.cda", CdTrack(750));
+    files.WriteFile("E:\\Track9.cda", CdTrack(375));
     files.WriteFile("E:\\track02.CDA", CdTrack(150));
     files.WriteFile("E:\\Track01.cda", CdTrack(75));
     files.WriteFile("E:\\Track03.cda", "not a track");
@@ -60,7 +61,7 @@ TEST(CdTrackFile, ADrivesTracksComeInTheOrderOfTheirNumbers) {
     files.WriteFile("E:\\Track04.txt", CdTrack(300));
     EXPECT_EQ(CdTracksIn(files, "E:\\"),
               (std::vector<std::chrono::milliseconds>{std::chrono::seconds(1), std::chrono::seconds(2),
-                                                      std::chrono::seconds(10)}));
+                                                      std::chrono::seconds(5), std::chrono::seconds(10)}));
     EXPECT_TRUE(CdTracksIn(files, "F:\\").empty());
 }
 
