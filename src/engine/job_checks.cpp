@@ -16,7 +16,7 @@ namespace velutreck {
 namespace {
 
 // Often enough that a drive slow to show the CD costs little more than it takes.
-constexpr std::uint32_t CdPollMs = 250;
+constexpr std::uint32_t CdPollMs = 100;
 
 std::string Letters(const std::vector<CdDrive>& drives) {
     std::string letters;

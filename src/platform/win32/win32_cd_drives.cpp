@@ -14,7 +14,7 @@ namespace velutreck {
 
 namespace {
 
-constexpr DWORD AnswerEveryMs = 25;
+constexpr DWORD AnswerEveryMs = 10;
 
 // Shared by the waiting window and the reading thread, which may outlive the wait.
 struct Reading {
