@@ -149,14 +149,30 @@ TaskId SimDesktop::StartProgram(const std::string& commandLine) {
     return task;
 }
 
-void SimDesktop::ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) {
+void SimDesktop::AddCdRom(const std::string& letter, std::uint32_t spinUpMs) {
+    files_.CreateFolder(letter + "\\");
+    std::erase_if(cdRoms_, [&](const CdRom& drive) { return drive.letter == letter; });
+    cdRoms_.push_back(CdRom{letter, spinUpMs});
+    std::sort(cdRoms_.begin(), cdRoms_.end(), [](const CdRom& a, const CdRom& b) { return a.letter < b.letter; });
+}
+
+std::string SimDesktop::WindowText(WindowHandle window) {
+    Note("WindowText(" + std::to_string(window) + ")");
+    if (!windows_.Exists(window)) {
+        throw Failure(FailureKind::Automation, "Window " + std::to_string(window) + " does not exist");
+    }
+    return windows_.Window(window).text;
+}
+
+std::string SimDesktop::ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) {
     Note("ShellOpen(" + std::to_string(owner) + ", " + Quoted(file) + ", " + Quoted(parameters) + ")");
     const std::optional<ProgramLaunch> launch = programs_.FromShellOpen(file, parameters, files_);
     if (!launch || !files_.FileExists(launch->program)) {
         Note("Shell: nothing opens " + Quoted(file));
-        return;
+        return files_.FileExists(file) ? "no program is set to open such a file" : "the file was not found";
     }
     StartStandIn(NewTask(launch->program), *launch);
+    return "";
 }
 
 void SimDesktop::Pause(std::uint32_t milliseconds) {

@@ -42,7 +42,8 @@ public:
     void ActivateByTitle(const std::string& title) override;
     void ActivateByTask(TaskId task) override;
     TaskId StartProgram(const std::string& commandLine) override;
-    void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
+    std::string WindowText(WindowHandle window) override;
+    std::string ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
     void Pause(std::uint32_t milliseconds) override;
     void KeepAwake(bool awake) override;
     bool LatinLayoutInstalled() override;
@@ -86,6 +87,14 @@ public:
     void SetInputMethodOpen(TaskId task, bool open);
     bool InputMethodOpen(TaskId task) const { return keyboard_.InputMethodOpen(task); }
     MiniDisc& Disc() { return disc_; }
+    // The CD-ROM drives in letter order: their discs are the ".cda" files in their roots. A drive
+    // that spins up takes that long at every read.
+    struct CdRom {
+        std::string letter;  // "E:"
+        std::uint32_t spinUpMs = 0;
+    };
+    void AddCdRom(const std::string& letter, std::uint32_t spinUpMs = 0);
+    const std::vector<CdRom>& CdRoms() const { return cdRoms_; }
     const VirtualDrive& Drive() const { return drive_; }
     bool TaskRunning(TaskId task) const;
     // The taskbar button of Velutreck's own window.
@@ -189,6 +198,7 @@ private:
     ProgramRegistry programs_;
     MiniDisc disc_;
     VirtualDrive drive_;
+    std::vector<CdRom> cdRoms_;
     SimKeyboard keyboard_;
     std::map<TaskId, Task> tasks_;
     TaskId nextTask_ = 1;

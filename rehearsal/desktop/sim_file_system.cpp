@@ -96,10 +96,37 @@ std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) cons
     if (found == files_.end()) {
         return std::nullopt;
     }
-    return found->second.contents;
+    return std::string(found->second.leadingZeros, '\0') + found->second.contents;
+}
+
+std::optional<std::uint64_t> SimFileSystem::FileSize(const std::string& path) const {
+    Accessed(path);
+    const auto found = files_.find(SeenKey(path));
+    if (found == files_.end()) {
+        return std::nullopt;
+    }
+    return found->second.leadingZeros + found->second.contents.size();
+}
+
+std::optional<std::string> SimFileSystem::ReadFileRange(const std::string& path, std::uint64_t offset,
+                                                        std::size_t length) const {
+    const auto size = FileSize(path);
+    if (!size || offset > *size || length > *size - offset) {
+        return std::nullopt;
+    }
+    const File& file = files_.at(PathKey(path));
+    if (offset >= file.leadingZeros) {
+        return file.contents.substr(offset - file.leadingZeros, length);
+    }
+    const std::uint64_t zeros = std::min<std::uint64_t>(file.leadingZeros - offset, length);
+    return std::string(zeros, '\0') + file.contents.substr(0, length - zeros);
 }
 
 void SimFileSystem::WriteFile(const std::string& path, const std::string& contents) {
+    WriteFileAfterZeros(path, 0, contents);
+}
+
+void SimFileSystem::WriteFileAfterZeros(const std::string& path, std::uint64_t zeros, const std::string& tail) {
     const std::string key = PathKey(path);
     if (key.empty() || IsRootKey(key)) {
         Refuse("write", path, "that is not a file name");
@@ -115,7 +142,7 @@ void SimFileSystem::WriteFile(const std::string& path, const std::string& conten
     }
     const auto found = files_.find(key);
     if (found == files_.end()) {
-        files_.emplace(key, File{.path = path, .contents = contents, .playingTime = std::nullopt});
+        files_.emplace(key, File{.path = path, .leadingZeros = zeros, .contents = tail, .playingTime = std::nullopt});
         return;
     }
     if (found->second.readOnly) {
@@ -124,7 +151,8 @@ void SimFileSystem::WriteFile(const std::string& path, const std::string& conten
     if (found->second.inUse) {
         Refuse("write", path, "the file is in use by another program");
     }
-    found->second.contents = contents;
+    found->second.leadingZeros = zeros;
+    found->second.contents = tail;
 }
 
 void SimFileSystem::CreateFolder(const std::string& path) {

@@ -4,10 +4,12 @@
 // can refuse new files, as one Windows protects does for a program without administrator rights;
 // otherwise files are written anywhere, as by an elevated program. The known folders are those of a
 // 64-bit Windows on "C:", the user "Owner". The current folder is "C:\\", and the ANSI code page
-// is Latin-1.
+// is Latin-1. A file may begin with a run of zero bytes that is only counted, so that a CD image of
+// eighty minutes' silence costs no memory.
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -28,8 +30,13 @@ public:
     bool FolderExists(const std::string& path) const override;
     void DeleteFile(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
+    std::optional<std::uint64_t> FileSize(const std::string& path) const override;
+    std::optional<std::string> ReadFileRange(const std::string& path, std::uint64_t offset,
+                                             std::size_t length) const override;
     void WriteFile(const std::string& path, const std::string& contents) override;
     void AppendFile(const std::string& path, const std::string& text) override;
+    // As WriteFile, of that many zero bytes followed by the tail; the zeros are not stored.
+    void WriteFileAfterZeros(const std::string& path, std::uint64_t zeros, const std::string& tail);
     FolderListing ListFolder(const std::string& path) const override;
     std::string FullPath(const std::string& path) const override;
     std::string AnsiToUtf8(std::string_view text) const override;
@@ -68,7 +75,8 @@ public:
 private:
     struct File {
         std::string path;
-        std::string contents;
+        std::uint64_t leadingZeros = 0;
+        std::string contents;  // what follows the leading zeros
         bool readOnly = false;
         bool inUse = false;
         bool deleteIgnored = false;

@@ -85,4 +85,12 @@ void SimDesktop::WriteDrive(const VirtualDrive& drive) {
     }
 }
 
+std::vector<std::string> SimDesktop::TaskHost::CdDriveRoots() {
+    std::vector<std::string> roots;
+    for (const CdRom& drive : desktop_.cdRoms_) {
+        roots.push_back(drive.letter + "\\");
+    }
+    return roots;
+}
+
 }  // namespace velutreck

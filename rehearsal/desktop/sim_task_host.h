@@ -18,11 +18,18 @@ public:
     void RunAfter(std::uint32_t milliseconds, std::function<void()> action) override;
     void ExitProgram() override;
     FileSystem& Files() override { return desktop_.files_; }
+    void WriteFileAfterZeros(const std::string& path, std::uint64_t zeros, const std::string& tail) override {
+        desktop_.files_.WriteFileAfterZeros(path, zeros, tail);
+    }
+    std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) override {
+        return desktop_.files_.PlayingTime(path);
+    }
     void Note(const std::string& text) override { desktop_.Note(text); }
     MiniDisc ReadDisc() override { return desktop_.disc_; }
     void WriteDisc(const MiniDisc& disc) override { desktop_.disc_ = disc; }
     VirtualDrive ReadDrive() override { return desktop_.drive_; }
     void WriteDrive(const VirtualDrive& drive) override { desktop_.WriteDrive(drive); }
+    std::vector<std::string> CdDriveRoots() override;
 
 private:
     SimDesktop& desktop_;

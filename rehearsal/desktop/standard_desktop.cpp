@@ -1,5 +1,6 @@
 #include "rehearsal/desktop/standard_desktop.h"
 
+#include "delivery/nrg_image.h"
 #include "rehearsal/standins/image_drive_stand_in.h"
 #include "rehearsal/standins/nero_stand_in.h"
 #include "rehearsal/standins/simple_burner_stand_in.h"
@@ -33,8 +34,9 @@ std::unique_ptr<SimDesktop> MakeStandardDesktop(const StandInOptions& options) {
     SimFileSystem& files = desktop->Files();
     files.AddFile(paths::AudioProject, "Nero audio project\n");
     files.AddFile(paths::ProgramFile, "Velutreck\n");
-    files.AddFile(paths::EmptyImage, "Nero image without tracks\n");
+    files.AddFile(paths::EmptyImage, MakeEmptyAudioImage());
     files.CreateFolder(paths::TempFolder);
+    desktop->AddCdRom(paths::ImageDriveLetter);
     for (std::size_t index = 0; index < paths::MusicFiles().size(); ++index) {
         const std::string& music = paths::MusicFiles()[index];
         files.AddFile(music, "audio\n");

@@ -15,6 +15,8 @@ namespace velutreck::standard_desktop {
 
 inline const std::string SimpleBurnerPath = "C:\\Program Files\\Sony\\Net MD Simple Burner\\NetMDSB.exe";
 inline const std::string ImageDrivePath = "C:\\Program Files\\ahead\\ImageDrive\\ImageDrive.exe";
+// ImageDrive's virtual CD-ROM drive.
+inline const std::string ImageDriveLetter = "E:";
 inline const std::string NeroPath = "C:\\Program Files\\ahead\\Nero\\nero.exe";
 inline const std::string AudioProject = "C:\\Audio\\Empty.nra";
 inline const std::string ProgramFolder = "C:\\Program Files\\Velutreck";

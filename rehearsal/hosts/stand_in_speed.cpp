@@ -28,21 +28,21 @@ double StandInSpeed(const std::optional<std::string>& text) {
 }
 
 StandInOptions ScaledOptions(const StandInOptions& options, double speed) {
-    return StandInOptions{
-        .imageDriveMountMs = Scaled(options.imageDriveMountMs, speed),
-        .neroLoadMs = Scaled(options.neroLoadMs, speed),
-        .neroWriteMs = Scaled(options.neroWriteMs, speed),
-        .neroWritePerFileMs = Scaled(options.neroWritePerFileMs, speed),
-        .burnerReadDiscMs = Scaled(options.burnerReadDiscMs, speed),
-        .burnerReadPerTrackMs = Scaled(options.burnerReadPerTrackMs, speed),
-        .burnerRecordMs = Scaled(options.burnerRecordMs, speed),
-        .burnerRecordPerTrackMs = Scaled(options.burnerRecordPerTrackMs, speed),
-        .promptDelayMs = Scaled(options.promptDelayMs, speed),
-    };
+    StandInOptions scaled = options;
+    for (std::uint32_t StandInOptions::*delay :
+         {&StandInOptions::imageDriveMountMs, &StandInOptions::imageDrivePresentMs, &StandInOptions::neroLoadMs,
+          &StandInOptions::neroWriteMs, &StandInOptions::neroWritePerFileMs, &StandInOptions::burnerReadDiscMs,
+          &StandInOptions::burnerReadPerTrackMs, &StandInOptions::burnerRecordMs,
+          &StandInOptions::burnerRecordPerTrackMs, &StandInOptions::promptDelayMs}) {
+        scaled.*delay = Scaled(options.*delay, speed);
+    }
+    return scaled;
 }
 
 StandInOptions StandInOptionsFromEnvironment() {
-    return ScaledOptions(StandInOptions{}, StandInSpeed(EnvironmentValue(StandInSpeedVariable)));
+    StandInOptions options;
+    options.imageDriveIgnoresLoads = EnvironmentValue(ImageDriveIgnoresLoadsVariable).value_or("") == "1";
+    return ScaledOptions(options, StandInSpeed(EnvironmentValue(StandInSpeedVariable)));
 }
 
 }  // namespace velutreck

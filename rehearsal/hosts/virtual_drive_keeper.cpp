@@ -2,6 +2,9 @@
 
 #include "base/failure.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_file_system.h"
+#include "rehearsal/standins/shown_cd.h"
+#include "rehearsal/standins/stand_in_options.h"
 
 namespace velutreck {
 
@@ -39,7 +42,21 @@ void HandToResidentDrive(const VirtualDrive& drive) {
     }
 }
 
+namespace {
+
+// Without an image the drive shows no disc.
+void EmptyDriveFolder() {
+    try {
+        Win32FileSystem files;
+        ShowCdTracks(files, StandInOptions{}.imageDriveRoot, {});
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace
+
 VirtualDriveKeeper::VirtualDriveKeeper(StandInState& state) : state_(state) {
+    EmptyDriveFolder();
     RegisterKeeperClass(&KeeperProc);
     window_ = CreateWindowExW(0, ResidentDriveClass, L"", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
                               GetModuleHandleW(nullptr), this);
@@ -74,6 +91,7 @@ LRESULT CALLBACK VirtualDriveKeeper::KeeperProc(HWND window, UINT message, WPARA
         if (message == WM_CLOSE) {
             keeper->Release();
             keeper->state_.WriteDrive(VirtualDrive{});
+            EmptyDriveFolder();
             DestroyWindow(window);
             PostQuitMessage(0);
             return 0;

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "base/failure.h"
+#include "platform/win32/wide_text.h"
+#include "rehearsal/standins/wave_playing_time.h"
 #include "virtual_drive_keeper.h"
 
 namespace velutreck {
@@ -131,6 +133,40 @@ void WindowsStandInHost::Note(const std::string& text) {
     }
 }
 
+void WindowsStandInHost::WriteFileAfterZeros(const std::string& path, std::uint64_t zeros, const std::string& tail) {
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    LARGE_INTEGER end{};
+    end.QuadPart = static_cast<LONGLONG>(zeros);
+    DWORD written = 0;
+    // Writing past the end of a file fills the gap with zeros.
+    const bool done = file != INVALID_HANDLE_VALUE && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) &&
+                      ::WriteFile(file, tail.data(), static_cast<DWORD>(tail.size()), &written, nullptr) &&
+                      written == tail.size();
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+    }
+    if (!done) {
+        throw Failure(FailureKind::FileSystem, "Cannot write \"" + path + "\".");
+    }
+}
+
+std::optional<std::chrono::milliseconds> WindowsStandInHost::PlayingTime(const std::string& path) {
+    return WavePlayingTime(files_, path);
+}
+
 void WindowsStandInHost::WriteDrive(const VirtualDrive& drive) { HandToResidentDrive(drive); }
+
+std::vector<std::string> WindowsStandInHost::CdDriveRoots() {
+    std::vector<std::string> roots;
+    wchar_t drives[256] = {};
+    const DWORD length = GetLogicalDriveStringsW(static_cast<DWORD>(std::size(drives)), drives);
+    for (const wchar_t* root = drives; length > 0 && length < std::size(drives) && *root != L'\0'; root += wcslen(root) + 1) {
+        if (GetDriveTypeW(root) == DRIVE_CDROM) {
+            roots.push_back(Narrow(root));
+        }
+    }
+    return roots;
+}
 
 }  // namespace velutreck

@@ -40,11 +40,16 @@ public:
     void RunAfter(std::uint32_t milliseconds, std::function<void()> action) override;
     void ExitProgram() override;
     FileSystem& Files() override { return files_; }
+    // The data is skipped with the file pointer, so that the file system leaves a hole in the file.
+    void WriteFileAfterZeros(const std::string& path, std::uint64_t zeros, const std::string& tail) override;
+    // The tests' media files are WAV files, whose header tells.
+    std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) override;
     void Note(const std::string& text) override;
     MiniDisc ReadDisc() override { return state_.ReadDisc(); }
     void WriteDisc(const MiniDisc& disc) override { state_.WriteDisc(disc); }
     VirtualDrive ReadDrive() override { return state_.ReadDrive(); }
     void WriteDrive(const VirtualDrive& drive) override;
+    std::vector<std::string> CdDriveRoots() override;
 
 private:
     struct Hosted {

@@ -1,36 +1,56 @@
 #include "rehearsal/standins/cd_image.h"
 
-#include <sstream>
+#include <algorithm>
+
+#include "platform/nero_image.h"
 
 namespace velutreck {
 
 namespace {
 
-const std::string FirstLine = "Velutreck stand-in CD image";
+constexpr std::uint64_t ShortestTrackSectors = 4 * CdSectorsPerSecond;
+
+// Whole sectors: a part of one is filled up with silence.
+std::uint64_t Sectors(std::chrono::milliseconds time) {
+    const auto count = static_cast<std::uint64_t>(std::max<std::chrono::milliseconds::rep>(time.count(), 0));
+    return (count * CdSectorsPerSecond + 999) / 1000;
+}
+
+std::vector<std::string> SourceNames(const FileSystem& files, const std::string& path) {
+    const auto chain = ReadNeroImageChain(files, path);
+    std::vector<std::string> sources;
+    if (!chain) {
+        return sources;
+    }
+    const auto names = std::ranges::find(chain->chunks, "AFNM", &NeroImageChunk::id);
+    if (names == chain->chunks.end()) {
+        return sources;
+    }
+    for (std::size_t at = 0, end = 0; (end = names->payload.find('\0', at)) != std::string::npos; at = end + 1) {
+        sources.push_back(names->payload.substr(at, end - at));
+    }
+    return sources;
+}
 
 }  // namespace
 
-std::string CdImageText(const std::vector<std::string>& sources) {
-    std::string text = FirstLine + '\n';
-    for (const std::string& source : sources) {
-        text += source + '\n';
+AudioImage CdImage(const std::vector<CdImageTrack>& tracks, NeroImageVersion version) {
+    std::vector<std::uint64_t> sectors;
+    std::vector<std::string> sources;
+    for (const CdImageTrack& track : tracks) {
+        sectors.push_back(track.playingTime ? Sectors(*track.playingTime) : ShortestTrackSectors);
+        sources.push_back(track.source);
     }
-    return text;
+    return MakeAudioImage(sectors, version, sources);
 }
 
-std::vector<std::string> CdImageTracks(const std::string& contents) {
-    std::istringstream lines(contents);
-    std::string line;
-    if (!std::getline(lines, line) || line != FirstLine) {
-        return {};
+std::vector<std::string> CdImageSources(const FileSystem& files, const std::string& path) {
+    const NeroImageReading reading = ReadNeroImage(files, path);
+    std::vector<std::string> sources = SourceNames(files, path);
+    if (sources.size() != reading.trackLengths.size()) {
+        sources.assign(reading.trackLengths.size(), "");
     }
-    std::vector<std::string> tracks;
-    while (std::getline(lines, line)) {
-        if (!line.empty()) {
-            tracks.push_back(line);
-        }
-    }
-    return tracks;
+    return sources;
 }
 
 }  // namespace velutreck

@@ -1,5 +1,6 @@
 // Nero ImageDrive as started from its command line: it mounts the image named there in its
-// virtual drive, replacing what was mounted, and ends. It shows no window.
+// virtual drive, replacing what was mounted, presents the image's tracks as the ".cda" files of an
+// audio CD in the drive's root, and ends. It shows no window.
 #pragma once
 
 #include "rehearsal/standins/stand_in.h"

@@ -1,5 +1,6 @@
 #include "rehearsal/standins/nero_stand_in.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -159,7 +160,18 @@ void NeroStandIn::FinishWriting(const std::string& image, const std::vector<std:
     written_ = true;
     std::string report = NeroCompletedText;
     try {
-        host_->Files().WriteFile(image, CdImageText(files));
+        std::vector<CdImageTrack> tracks;
+        for (const std::string& file : files) {
+            if (std::ranges::find(options_.neroUndecodable, file) != options_.neroUndecodable.end()) {
+                const WindowHandle box = host_->AddWindow(0, "#32770", "Nero - Error");
+                host_->AddWindow(box, "Static", "The file \"" + file + "\" cannot be decoded.");
+                host_->Note("Nero: cannot decode \"" + file + "\"; left out of the image");
+                continue;
+            }
+            tracks.push_back({file, host_->PlayingTime(file)});
+        }
+        const AudioImage written = CdImage(tracks);
+        host_->WriteFileAfterZeros(image, written.silence, written.chunks);
     } catch (const std::exception& failure) {
         host_->Note("Nero: cannot write the image \"" + image + "\": " + failure.what());
         report = NeroFailedText;

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "platform/cd_track_file.h"
 #include "rehearsal/standins/cd_image.h"
 
 namespace velutreck {
@@ -97,14 +98,27 @@ void SimpleBurnerStandIn::Erase() {
     host_->Note("Simple Burner: the disc is erased");
 }
 
-void SimpleBurnerStandIn::StartRecording() {
-    const VirtualDrive drive = host_->ReadDrive();
-    std::vector<std::string> sources;
-    if (drive.image) {
-        if (const auto contents = host_->Files().ReadFile(*drive.image)) {
-            sources = CdImageTracks(*contents);
+// Simple Burner records the first drive that holds an audio CD: a music CD in a drive lettered
+// before ImageDrive's is recorded instead of the image, track files for sources.
+std::vector<std::string> SimpleBurnerStandIn::SourcesOfCd() {
+    for (const std::string& root : host_->CdDriveRoots()) {
+        if (root >= options_.imageDriveRoot) {
+            break;
+        }
+        std::vector<std::string> tracks;
+        for (std::size_t track = 1; track <= CdTracksIn(host_->Files(), root).size(); ++track) {
+            tracks.push_back(root + (track < 10 ? "Track0" : "Track") + std::to_string(track) + ".cda");
+        }
+        if (!tracks.empty()) {
+            return tracks;
         }
     }
+    const VirtualDrive drive = host_->ReadDrive();
+    return drive.image ? CdImageSources(host_->Files(), *drive.image) : std::vector<std::string>{};
+}
+
+void SimpleBurnerStandIn::StartRecording() {
+    const std::vector<std::string> sources = SourcesOfCd();
     if (sources.empty()) {
         host_->Note("Simple Burner: there is no audio CD in the drive");
         message_ = ShowBox(SimpleBurnerNoCdText);

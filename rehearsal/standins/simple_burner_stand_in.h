@@ -35,6 +35,7 @@ private:
     WindowHandle ShowBox(const std::string& text);
     void CloseBox(WindowHandle& box);
     void Erase();
+    std::vector<std::string> SourcesOfCd();
     void StartRecording();
     void FinishRecording(const std::vector<std::string>& sources, const std::string& mode);
     void CloseProgram();

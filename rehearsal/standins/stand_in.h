@@ -4,10 +4,13 @@
 // (The names avoid those that <windows.h> turns into macros.)
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/file_system.h"
@@ -38,6 +41,11 @@ public:
     // Ends the program: its windows go, and nothing of it runs any more.
     virtual void ExitProgram() = 0;
     virtual FileSystem& Files() = 0;
+    // Writes the file as that many zero bytes followed by the tail, without the zeros costing
+    // memory or disk: the silence of a CD image.
+    virtual void WriteFileAfterZeros(const std::string& path, std::uint64_t zeros, const std::string& tail) = 0;
+    // How long the media file plays, as a program that decodes it finds; none when it cannot tell.
+    virtual std::optional<std::chrono::milliseconds> PlayingTime(const std::string& path) = 0;
     // A line for whoever watches the desktop (the transcript in the simulation).
     virtual void Note(const std::string& text) = 0;
     // The MiniDisc in the NetMD unit, read and written whole.
@@ -47,6 +55,8 @@ public:
     // deleted until another image takes its place.
     virtual VirtualDrive ReadDrive() = 0;
     virtual void WriteDrive(const VirtualDrive& drive) = 0;
+    // The roots of the CD-ROM drives ("E:\\"), in letter order; ImageDrive's virtual drive is one.
+    virtual std::vector<std::string> CdDriveRoots() = 0;
 };
 
 class StandIn {

@@ -15,6 +15,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
+#include "platform/cd_drives.h"
 #include "platform/media_lengths.h"
 #include "platform/session.h"
 #include "platform/settings_store.h"
@@ -48,6 +49,7 @@ struct FormServices {
     std::string programFile;    // this Velutreck.exe, full path
     MediaLengths& lengths;
     TaskbarButton& taskbar;
+    CdDrives& cdDrives;
     std::string programFolder;  // the folder of the program file, no trailing "\" but at a root
     std::string logFolder;      // where the job log is kept
 };

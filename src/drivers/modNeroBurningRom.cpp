@@ -24,7 +24,7 @@ void ActivateAndSettle(const DriverContext& context, const std::string& title) {
 
 void NeroStart(const DriverContext& context) {
     // The shell starts whatever program opens audio projects, and Nero loads the project.
-    context.desktop.ShellOpen(context.window.OwnerWindow(), context.window.AudioProject(), "");
+    ShellStart(context, context.window.AudioProject(), "");
 }
 
 void NeroAddFile(const DriverContext& context, const std::string& path) {

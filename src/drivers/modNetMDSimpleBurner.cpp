@@ -64,7 +64,11 @@ void SimpleBurnerConfirmErase(const DriverContext& context) {
 }
 
 void SimpleBurnerClose(const DriverContext& context) {
-    context.desktop.PostMessage(FindMainWindow(context), message::Close, 0, 0);
+    const WindowHandle main = FindMainWindow(context);
+    if (main == 0) {
+        throw Failure(FailureKind::Automation, "Simple Burner shows no main window to close.");
+    }
+    context.desktop.PostMessage(main, message::Close, 0, 0);
 }
 
 void SimpleBurnerSetCompression(const DriverContext& context) {
@@ -80,9 +84,10 @@ void SimpleBurnerSetCompression(const DriverContext& context) {
     // Simple Burner starts at LP2, the first entry; LP4 is one entry below it.
     if (context.window.Compression() == 1) {
         const WindowHandle box = FindChild(context, FindMainWindow(context), 0, "ComboBox", std::nullopt);
-        if (box != 0) {
-            PostDownKey(context, box);
+        if (box == 0) {
+            throw Failure(FailureKind::Automation, "Simple Burner shows no compression box to set to LP4.");
         }
+        PostDownKey(context, box);
     }
     if (escapeFailed) {
         throw *escapeFailed;
@@ -94,9 +99,10 @@ void SimpleBurnerStartRecording(const DriverContext& context) {
     const WindowHandle first = FindChild(context, main, 0, StaticClass, std::nullopt);
     const WindowHandle second = FindNextOfClass(context, main, first, StaticClass);
     const WindowHandle record = FindNextOfClass(context, main, second, StaticClass);
-    if (record != 0) {
-        PostClick(context, record);
+    if (record == 0) {
+        throw Failure(FailureKind::Automation, "Simple Burner shows no record button.");
     }
+    PostClick(context, record);
 }
 
 WindowHandle SimpleBurnerRecordingComplete(const DriverContext& context) {
@@ -119,6 +125,17 @@ void SimpleBurnerNameDisc(const DriverContext& context) {
     TypeKeys(context, "+{END}");
     PauseShort(context);
     TypeKeys(context, EscapeKeys(context.window.DiscName()));
+    if (field == 0) {
+        throw Failure(FailureKind::Automation, "Simple Burner shows no disc-name box; the name went to the window in front.");
+    }
+}
+
+std::string SimpleBurnerDiscNameShown(const DriverContext& context) {
+    const WindowHandle field = FindChild(context, FindPanel(context), 0, "Edit", std::nullopt);
+    if (field == 0) {
+        throw Failure(FailureKind::Automation, "Simple Burner shows no disc-name box.");
+    }
+    return context.desktop.WindowText(field);
 }
 
 void SimpleBurnerNameTracks(const DriverContext& context) {
@@ -133,6 +150,9 @@ void SimpleBurnerNameTracks(const DriverContext& context) {
         TypeKeys(context, EscapeKeys(name));
         SendKeys(context, "{DOWN}");
         PauseShort(context);
+    }
+    if (list == 0) {
+        throw Failure(FailureKind::Automation, "Simple Burner shows no track list; the names went to the window in front.");
     }
 }
 

@@ -14,6 +14,8 @@ void SimpleBurnerStartRecording(const DriverContext& context);
 // Non-zero once "Recording is complete." shows; it then closes that message.
 WindowHandle SimpleBurnerRecordingComplete(const DriverContext& context);
 void SimpleBurnerNameDisc(const DriverContext& context);
+// What Simple Burner's disc-name box holds now.
+std::string SimpleBurnerDiscNameShown(const DriverContext& context);
 void SimpleBurnerNameTracks(const DriverContext& context);
 
 }  // namespace velutreck

@@ -67,6 +67,13 @@ void PauseShort(const DriverContext& context) {
     context.desktop.Pause(ShortPauseMilliseconds);
 }
 
+void ShellStart(const DriverContext& context, const std::string& file, const std::string& parameters) {
+    const std::string error = context.desktop.ShellOpen(context.window.OwnerWindow(), file, parameters);
+    if (!error.empty()) {
+        throw Failure(FailureKind::Automation, "Windows could not open \"" + file + "\": " + error + ".");
+    }
+}
+
 void PauseGeneral(const DriverContext& context) {
     // Milliseconds do not fit in 16 bits beyond 32 seconds, so the product is taken in 32 bits;
     // a negative setting would otherwise become a near-endless pause.

@@ -18,6 +18,8 @@ void SendKeys(const DriverContext& context, const std::string& notation);
 void PostClick(const DriverContext& context, WindowHandle window);
 void PostDownKey(const DriverContext& context, WindowHandle window);
 void PauseShort(const DriverContext& context);     // 500 ms
+// The shell's "open": throws an Automation failure with the error Windows reported, if any.
+void ShellStart(const DriverContext& context, const std::string& file, const std::string& parameters);
 void PauseGeneral(const DriverContext& context);   // GeneralShortPause seconds
 
 // Activation that waits for a busy program: while the window's program does not respond, it is

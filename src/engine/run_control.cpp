@@ -42,6 +42,10 @@ void TransferEngine::StartOrStop(const std::vector<SettingValue>& settings) {
         jobState_ = 1;
         trackNames_.clear();
         eraseDone_ = false;
+        groupNumber_ = 0;
+        groupFiles_.clear();
+        virtualDrive_.reset();
+        tally_ = Tally{};
         unchangedPolls_ = 0;
         groupPlayingTime_ = std::chrono::milliseconds(0);
         controls_.tmrMaster.SetEnabled(true);

@@ -177,9 +177,15 @@ void TransferEngine::RunState() {
         return advance();
     case 14:
         status();
+        if (!ImageChecked()) {
+            return;
+        }
         run("ImageDriveLoad " + tempImage(), ImageDriveLoad);
         return advance();
     case 15:
+        if (!VirtualCdChecked()) {
+            return;
+        }
         status();
         run("SimpleBurnerStart " + SimpleBurner(), SimpleBurnerStart);
         return advance();
@@ -190,6 +196,8 @@ void TransferEngine::RunState() {
         return advance();
     case 18:
         if (Polled("SimpleBurnerRecordingComplete", SimpleBurnerRecordingComplete)) {
+            ++tally_.groups;
+            tally_.tracks += static_cast<int>(groupFiles_.size());
             advance();
         }
         return;
@@ -204,7 +212,12 @@ void TransferEngine::RunState() {
         run("SimpleBurnerStart " + SimpleBurner(), SimpleBurnerStart);
         return advance();
     case 23:
-        return AfterWait(Wait::Pause, [&] { run("SimpleBurnerNameDisc " + DiscName(), SimpleBurnerNameDisc); advance(); });
+        return AfterWait(Wait::Pause, [&] {
+            if (Operate("SimpleBurnerNameDisc " + DiscName(), SimpleBurnerNameDisc)) {
+                ReadBackDiscName();
+            }
+            advance();
+        });
     case 24:
         // Track names meet their rows only on a disc this job erased.
         if (ConditionMet([&] { return controls_.chkErase.Value() != 0 && controls_.chkNameTracks.Value() != 0; })) {
@@ -310,6 +323,8 @@ void TransferEngine::TakeNextGroup() {
         firstHandedOver = index;
     }
     const std::vector<std::string> handedOver(group.begin() + static_cast<std::ptrdiff_t>(firstHandedOver), group.end());
+    ++groupNumber_;
+    groupFiles_ = handedOver;
     Attempt([&] { groupPlayingTime_ = PlayingTimeOf(handedOver, services_.lengths).known; });
     Attempt([&] {
         AppendGroupNames(trackNames_, handedOver, controls_.chkOnlyAlpha.Value() != 0, hidden_.lengthOfNames);
@@ -351,16 +366,12 @@ void TransferEngine::FinishGroup() {
 
 // As Stop does, but with the reason told: the list keeps what Nero was not given.
 void TransferEngine::EndRefused(const std::string& message) {
-    Attempt([&] { controls_.tmrMaster.SetEnabled(false); });
-    log_.Line(message);
-    log_.End("was ended in state " + std::to_string(jobState_.Value()) + ": Windows does not let Velutreck drive the program");
-    progress_.Failed();
-    Attempt([&] { ToggleRunControls(); });
-    Attempt([&] { ShowStatus(""); });
-    Attempt([&] { ShowError(message); });
+    EndWithError(message, "was ended in state " + std::to_string(jobState_.Value()) +
+                              ": Windows does not let Velutreck drive the program");
 }
 
 void TransferEngine::EndJob() {
+    LogSummary();
     log_.End("is complete");
     progress_.Finished();
     Attempt([&] { controls_.tmrMaster.SetEnabled(false); });

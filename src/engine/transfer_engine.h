@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@
 #include "engine/job_log.h"
 #include "engine/job_progress.h"
 #include "engine/main_window_controls.h"
+#include "engine/recording_checks.h"
 #include "engine/setting_value.h"
+#include "platform/cd_drives.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
@@ -32,6 +35,7 @@ struct EngineServices {
     const WallClock& clock;
     MediaLengths& lengths;
     TaskbarButton& taskbar;
+    CdDrives& cdDrives;
     std::string programFolder;  // the folder of Velutreck's program file, for the empty image
     std::string logFolder;      // where the job log is kept; empty for none
 };
@@ -72,6 +76,18 @@ private:
     bool Operate(const std::string& what, Operation&& operation);
     void EndIfRefused(const std::string& what, const Failure& failure);
     void EndRefused(const std::string& message);
+    // Ends the job as a refused one ends: the message, the window idle, the taskbar button red.
+    void EndWithError(const std::string& message, const std::string& how);
+    // The checks before a group is recorded. False when the check stopped the job: the group's
+    // files are then back at the top of the list.
+    bool ImageChecked();
+    bool VirtualCdChecked();
+    void StopByCheck(const std::string& message, const std::string& check);
+    void GiveBackGroup();
+    std::vector<GroupFile> GroupFiles() const;
+    // The job's last lines: what was recorded and what was checked.
+    void LogSummary();
+    void ReadBackDiscName();
     // Hands one file to Nero; whether Nero has it.
     bool HandOver(const std::string& path);
     // Polls only show in the log when their answer changes, and once a minute while it does not.
@@ -114,6 +130,19 @@ private:
     Int16 waitTicks_ = 0;
     std::vector<std::string> trackNames_;
     bool eraseDone_ = false;  // this job's erase was asked for and confirmed without a failure
+    // The group being recorded: its number in the job and the files Nero was given, in list order.
+    int groupNumber_ = 0;
+    std::vector<std::string> groupFiles_;
+    std::optional<std::string> virtualDrive_;  // the CD drive that showed this job's groups
+    struct Tally {
+        int groups = 0;
+        int tracks = 0;
+        int imagesChecked = 0;
+        int imagesNotChecked = 0;
+        int cdsChecked = 0;
+        std::string discName = "disc name not read back";
+    };
+    Tally tally_;
     JobLog log_;
     int unchangedPolls_ = 0;
     std::int64_t pollStartMs_ = 0;

@@ -4,7 +4,11 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/file_system.h"
 
 namespace velutreck {
 
@@ -15,5 +19,9 @@ std::optional<std::chrono::milliseconds> CdTrackLength(std::string_view bytes);
 
 // Whether the path ends in ".cda", in any case.
 bool IsCdTrackFile(std::string_view path);
+
+// The audio tracks a disc shows in its drive's root ("E:\\"): the lengths of its "TrackNN.cda"
+// files in the order of their numbers. A file that is not a CD track file is no track.
+std::vector<std::chrono::milliseconds> CdTracksIn(const FileSystem& files, const std::string& root);
 
 }  // namespace velutreck

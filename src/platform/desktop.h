@@ -64,8 +64,13 @@ public:
     // marked to run as administrator. The started program is the one that keys are meant for from
     // now on.
     virtual TaskId StartProgram(const std::string& commandLine) = 0;
-    // The shell's "open" verb, show mode 1, no working directory. The result is not reported.
-    virtual void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) = 0;
+    // The shell's "open" verb, show mode 1, no working directory. Returns the error Windows
+    // reported, in words; empty when it reported none. A program it started may still fail later.
+    virtual std::string ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) = 0;
+    // The window's text as another program reads it (WM_GETTEXT, which Windows carries across
+    // processes for an edit box). Throws an Automation failure for a window that has gone or
+    // does not answer.
+    virtual std::string WindowText(WindowHandle window) = 0;
     // Blocks the calling thread; no input is handled meanwhile.
     virtual void Pause(std::uint32_t milliseconds) = 0;
     // Whether the user has a keyboard layout with Latin letters installed: the programs are switched

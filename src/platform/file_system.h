@@ -1,6 +1,7 @@
 // The file system with Windows paths, as run control and the stand-ins need it.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,12 @@ public:
     // Not forced: a read-only or open file stays. Throws a FileSystem failure when it stays.
     virtual void DeleteFile(const std::string& path) = 0;
     virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
+    // The file's size in bytes; none when there is no such file or it cannot be opened.
+    virtual std::optional<std::uint64_t> FileSize(const std::string& path) const = 0;
+    // Exactly the length bytes from the offset on, without reading the rest of the file; none when
+    // the file cannot be read or ends before the range does.
+    virtual std::optional<std::string> ReadFileRange(const std::string& path, std::uint64_t offset,
+                                                     std::size_t length) const = 0;
     // Creates or replaces the file; throws a FileSystem failure when it cannot be written.
     virtual void WriteFile(const std::string& path, const std::string& contents) = 0;
     // Adds the text at the end of the file, which is made when there is none; throws a FileSystem

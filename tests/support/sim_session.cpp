@@ -1,6 +1,7 @@
 #include "support/sim_session.h"
 
 #include <algorithm>
+#include <regex>
 
 #include "rehearsal/desktop/standard_desktop.h"
 
@@ -12,9 +13,10 @@ SimSession::SimSession(const StandInOptions& options)
       controls(desktop->OwnWindow()),
       clock(desktop->Clock()),
       lengths(desktop->Files(), desktop->Clock(), desktop->OwnThread()),
+      cdDrives(*desktop),
       form(controls.Bind(), FormServices{*desktop, desktop->Files(), messageBoxes, settings, commonDialog,
                                          folderBrowser, instanceCheck, bubbleTips, shortcuts, clock,
-                                         standard_desktop::ProgramFile, lengths, desktop->Taskbar(),
+                                         standard_desktop::ProgramFile, lengths, desktop->Taskbar(), cdDrives,
                                          standard_desktop::ProgramFolder,
                                          standard_desktop::LogFolder}) {
     settings.WriteSetting("Velutreck", "Settings", "AudioProject", standard_desktop::AudioProject);
@@ -65,6 +67,30 @@ std::vector<std::string> SourcesOn(const MiniDisc& disc) {
         }
     }
     return sources;
+}
+
+std::vector<std::string> JobLogLines(const SimSession& session) {
+    const std::string text =
+        session.desktop->Files().ReadFile(standard_desktop::LogFolder + "\\Velutreck.log").value_or("");
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::vector<std::string> LogEvents(const std::vector<std::string>& lines) {
+    static const std::regex stamped(R"(^ *\d+\.\d s  (.*)$)");
+    std::vector<std::string> events;
+    for (const std::string& line : lines) {
+        std::smatch match;
+        if (std::regex_match(line, match, stamped)) {
+            events.push_back(match[1]);
+        }
+    }
+    return events;
 }
 
 void SimSession::PressStartStop() { form.btnStartStop_Click(); }

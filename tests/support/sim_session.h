@@ -12,6 +12,7 @@
 
 #include "app/frmMain.h"
 #include "platform/memory/memory_settings_store.h"
+#include "rehearsal/desktop/sim_cd_drives.h"
 #include "rehearsal/desktop/sim_desktop.h"
 #include "rehearsal/desktop/sim_shortcuts.h"
 #include "rehearsal/desktop/sim_media_lengths.h"
@@ -37,6 +38,11 @@ inline constexpr std::int64_t Hour = 3600 * 1000;
 
 // The source file of every track on the disc, in disc order.
 std::vector<std::string> SourcesOn(const MiniDisc& disc);
+
+class SimSession;
+// The job log's lines, and the stamped ones without their stamps (seconds since Start).
+std::vector<std::string> JobLogLines(const SimSession& session);
+std::vector<std::string> LogEvents(const std::vector<std::string>& lines);
 
 class SimSession {
 public:
@@ -81,6 +87,7 @@ public:
     MemoryForm controls;
     SimWallClock clock;
     SimMediaLengths lengths;
+    SimCdDrives cdDrives;
     frmMain form;
 
 private:

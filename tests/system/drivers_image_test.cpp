@@ -28,7 +28,7 @@ protected:
         Tick([&] { NeroDismissCompletion(context); });
         Tick([&] { NeroClose(context); });
     }
-    Lines ImageTracks() { return CdImageTracks(desktop->Files().ReadFile(TempImagePath(window.tempFolder)).value_or("")); }
+    Lines ImageTracks() { return CdImageSources(desktop->Files(), TempImagePath(window.tempFolder)); }
 };
 
 TEST_F(NeroAndImageDrive, NerosImageHoldsTheFilesHandedOverLastFirstInListOrderAndNeroEndsWithoutSaving) {

@@ -33,7 +33,12 @@ protected:
     // The group's image as Nero would have written it, mounted in ImageDrive, recorded, released.
     void Record(const Lines& files, Int16 compression) {
         const std::string image = TempImagePath(window.tempFolder);
-        desktop->Files().WriteFile(image, CdImageText(files));
+        std::vector<CdImageTrack> tracks;
+        for (const std::string& file : files) {
+            tracks.push_back({file, std::nullopt});
+        }
+        const AudioImage written = CdImage(tracks);
+        desktop->Files().WriteFileAfterZeros(image, written.silence, written.chunks);
         ImageDriveLoad(context);
         Wait(2);
         window.compression = compression;

@@ -186,11 +186,9 @@ TEST(JobEndings, AnImageStillMountedAfterAGroupEndsTheProgramBetweenGroups) {
 }
 
 TEST(JobEndings, ARecordingThatNeverCompletesWaitsUntilStop) {
-    SimSession session;
-    // ImageDrive's path names a file that is no program: the group's image is never mounted, so
-    // Simple Burner records nothing and never says "Recording is complete.".
-    session.desktop->Files().AddFile("C:\\Tools\\ImageDrive.exe", "not a program");
-    session.settings.WriteSetting("Velutreck", "Settings", "ImageDrive", "C:\\Tools\\ImageDrive.exe");
+    StandInOptions endless;
+    endless.burnerRecordMs = 10 * Hour;
+    SimSession session(endless);
     session.Load();
     session.AddFiles({A});
     session.PressStartStop();

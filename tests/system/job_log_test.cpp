@@ -16,29 +16,8 @@ using Lines = std::vector<std::string>;
 
 const std::string LogPath = standard_desktop::LogFolder + "\\Velutreck.log";
 
-Lines LogLines(const SimSession& session) {
-    const std::string text = session.desktop->Files().ReadFile(LogPath).value_or("");
-    Lines lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
-// The stamped lines without their stamps; a stamp is seconds since Start with one decimal.
-Lines Events(const Lines& lines) {
-    static const std::regex stamped(R"(^ *\d+\.\d s  (.*)$)");
-    Lines events;
-    for (const std::string& line : lines) {
-        std::smatch match;
-        if (std::regex_match(line, match, stamped)) {
-            events.push_back(match[1]);
-        }
-    }
-    return events;
-}
+Lines LogLines(const SimSession& session) { return JobLogLines(session); }
+Lines Events(const Lines& lines) { return LogEvents(lines); }
 
 Lines Matching(const Lines& lines, const std::string& pattern) {
     const std::regex wanted(pattern);
@@ -98,6 +77,12 @@ TEST(JobLog, AWholeJobShowsItsSettingsListStatesAndEveryOperationWithWhatItWasGi
     EXPECT_EQ(Matching(events, "^SimpleBurnerStart "),
               Lines(4, "SimpleBurnerStart C:\\Program Files\\Sony\\Net MD Simple Burner\\NetMDSB.exe: started; its "
                        "window is not shown yet"));
+    // What the job checked for itself, and its last lines.
+    EXPECT_EQ(Matching(events, "^(Image of|Virtual CD|Disc name read back|Recorded|Checked)"),
+              (Lines{"Image of group 1: holds its 2 tracks", "Virtual CD of group 1: E: shows its 2 tracks",
+                     "Image of group 2: holds its 1 track", "Virtual CD of group 2: E: shows its 1 track",
+                     "Disc name read back: \"Velutreck Disc\", as typed", "Recorded 2 groups, 3 tracks",
+                     "Checked 2 images and 2 virtual CDs; images not checked: 0; disc name read back as typed"}));
     EXPECT_EQ(Matching(events, "fail"), Lines{});
     EXPECT_EQ(events.back(), "Job is complete.");
     EXPECT_EQ(lines.back(), "");

@@ -18,6 +18,7 @@
 #include "platform/win32/item_hand_over.h"
 #include "platform/win32/wide_text.h"
 #include "rehearsal/benchmark/prescribed_waits.h"
+#include "rehearsal/hosts/stand_in_speed.h"
 #include "rehearsal/operator/velutreck_process.h"
 #include "answer_probe.h"
 
@@ -137,6 +138,47 @@ TEST_F(EndToEnd, TwoBatchesChosenInTheAddDialogEndAsTwoNamedGroupsOnAnErasedDisc
     for (const char* trouble : {"stray", "failed", "cannot"}) {
         EXPECT_EQ(log.find(trouble), std::string::npos) << log;
     }
+}
+
+// ImageDrive keeps the empty image: the job stops before Simple Burner records it, and the group
+// is back in the list.
+TEST_F(EndToEnd, AnImageDriveThatIgnoresTheImageStopsTheJobBeforeRecordingAndTheGroupIsBack) {
+    StandInState state = standintest::UseStandInState(folder_ + "\\state", 10);
+    SetEnvironmentVariableW(Widen(ImageDriveIgnoresLoadsVariable).c_str(), L"1");
+    WriteBytes(first_ + "\\Alpha One.wav", ToneWave(400, 440));
+    WriteBytes(first_ + "\\Bravo (Live).wav", ToneWave(300, 550));
+    WriteBytes(project_, "");
+    std::filesystem::create_directories(std::filesystem::path(Widen(tempFolder_)));
+    for (const char* pause : {"GeneralLongPause", "SimpleBurnerPause"}) {
+        StoreSetting(pause, "1");
+    }
+    StoreSetting("AudioProject", project_);
+    StoreSetting("TempFolder", tempFolder_);
+
+    const windowtest::VelutreckProcess velutreck;
+    const HWND window = velutreck.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    AddFiles(window, first_, {"Alpha One.wav", "Bravo (Live).wav"});
+    const std::vector<std::string> list = ListEntries(window);
+    Press(window, ControlId::btnStartStop);
+    ASSERT_TRUE(windowtest::Eventually([&] { return OpenMessageBox(window) != nullptr; })) << "no checklist";
+    AnswerMessageBox(window, Answer::Ok, 5000);
+    const JobWatch watch = WatchJob(window, 120000, [&](std::size_t, const std::string&) {});
+    SetEnvironmentVariableW(Widen(ImageDriveIgnoresLoadsVariable).c_str(), nullptr);
+
+    // The window goes idle just before the message shows.
+    ASSERT_TRUE(watch.ended || watch.message) << "last step: " << watch.captions.back();
+    ASSERT_TRUE(windowtest::Eventually([&] { return OpenMessageBox(window) != nullptr; })) << "no message";
+    Shoot("ignored image");
+    const std::string message = AnswerMessageBox(window, Answer::Ok, 5000);
+    EXPECT_EQ(message.rfind("Error: ImageDrive did not present the image of group 1: no CD drive shows its 2 tracks "
+                            "(E: shows 1 track).", 0),
+              0u)
+        << message;
+    // Start took the leading break away.
+    EXPECT_EQ(ListEntries(window), std::vector<std::string>(list.begin() + 1, list.end()));
+    EXPECT_EQ(CaptionOf(ControlOf(window, ControlId::btnStartStop)), "&Start");
+    EXPECT_TRUE(state.ReadDisc().groups.empty()) << DiscReport(state.ReadDisc());
 }
 
 }  // namespace

@@ -137,7 +137,7 @@ TEST_F(StandInHostsTest, OneGroupGoesFromNerosImageThroughTheVirtualDriveOntoThe
     NeroDismissCompletion(context_);
     NeroClose(context_);
     EXPECT_TRUE(Gone("Nero - Burning Rom")) << "Alt+N did not end Nero";
-    EXPECT_EQ(CdImageTracks(files_.ReadFile(image).value_or("")), (std::vector<std::string>{introSong, rockSong}));
+    EXPECT_EQ(CdImageSources(files_, image), (std::vector<std::string>{introSong, rockSong}));
     EXPECT_EQ(files_.ReadFile(project), "contents of " + project);
 
     // While the drive holds the image, the image cannot be deleted.

@@ -99,5 +99,26 @@ TEST_F(Win32Files, ADriveMappedForTheNormalSessionNamesItsShare) {
     EXPECT_EQ(files.NormalSessionMapping('Q'), std::nullopt);
 }
 
+// Nero may still be writing the image, and ImageDrive holds the image it mounted.
+TEST_F(Win32Files, ARangeOfAFileHeldOpenForWritingIsReadWithoutTheRest) {
+    const std::string image = folder + "\\~TmpVelutreck.nrg";
+    files.WriteFile(image, "0123456789");
+    const HANDLE writer = CreateFileW(Widen(image).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+
+    EXPECT_EQ(files.FileSize(image), 10u);
+    EXPECT_EQ(files.ReadFileRange(image, 0, 10), "0123456789");
+    EXPECT_EQ(files.ReadFileRange(image, 7, 3), "789");
+    EXPECT_EQ(files.ReadFileRange(image, 10, 0), "");
+    EXPECT_EQ(files.ReadFileRange(image, 8, 3), std::nullopt) << "past the end";
+    EXPECT_EQ(files.ReadFileRange(image, 1ull << 40, 1), std::nullopt);
+    CloseHandle(writer);
+
+    EXPECT_EQ(files.FileSize(folder + "\\missing.nrg"), std::nullopt);
+    EXPECT_EQ(files.ReadFileRange(folder + "\\missing.nrg", 0, 0), std::nullopt);
+    EXPECT_EQ(files.FileSize(folder), std::nullopt) << "a folder";
+}
+
 }  // namespace
 }  // namespace velutreck

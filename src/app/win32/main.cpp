@@ -21,6 +21,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_shortcuts.h"
+#include "platform/win32/win32_cd_drives.h"
 #include "platform/win32/win32_media_lengths.h"
 #include "platform/win32/win32_wall_clock.h"
 
@@ -68,7 +69,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         Win32Shortcuts shortcuts;
         Win32WallClock clock;
         Win32MediaLengths lengths;
-        MainWindow window(instance, {desktop, files, settings, instanceCheck, shortcuts, clock, ProgramFile(), lengths,
+        Win32CdDrives cdDrives;
+        MainWindow window(instance, {desktop, files, settings, instanceCheck, shortcuts, clock, ProgramFile(), lengths, cdDrives,
                                      ProgramFolder(), LogFolder()});
         if (window.Load(CommandLineItems())) {
             window.Show();

@@ -20,6 +20,8 @@
 
 #include <shellapi.h>
 
+#include "platform/cd_drives.h"
+
 namespace velutreck {
 
 // What the window needs of the system around it.
@@ -32,6 +34,7 @@ struct SystemServices {
     const WallClock& clock;
     std::string programFile;
     Win32MediaLengths& lengths;
+    CdDrives& cdDrives;
     std::string programFolder;
     std::string logFolder;
 };

@@ -49,7 +49,7 @@ struct MainWindow::Parts {
           frm(controls.Bind(), FormServices{services.desktop, services.files, messageBoxes, services.settings,
                                             commonDialog, folderBrowser, services.instanceCheck, bubbleTips,
                                             services.shortcuts, services.clock, services.programFile,
-                                            services.lengths, taskbar, services.programFolder, services.logFolder}) {}
+                                            services.lengths, taskbar, services.cdDrives, services.programFolder, services.logFolder}) {}
 
     ModalState modal;
     ChildWindows children;

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_desktop.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "base/failure.h"
@@ -203,10 +204,51 @@ TaskId Win32Desktop::StartProgram(const std::string& commandLine) {
     return started.dwProcessId;
 }
 
-void Win32Desktop::ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) {
+// A hung program must not hold the job: the read gives up after two seconds.
+std::string Win32Desktop::WindowText(WindowHandle window) {
+    const HWND hwnd = ToHwnd(window);
+    constexpr UINT Patience = 2000;
+    DWORD_PTR length = 0;
+    if (!IsWindow(hwnd) ||
+        !SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, Patience, &length)) {
+        throw Failure(FailureKind::Automation, "The window's text cannot be read.");
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             Patience, &copied)) {
+        throw Failure(FailureKind::Automation, "The window's text cannot be read.");
+    }
+    text.resize(std::min<std::size_t>(copied, length));
+    return Narrow(text);
+}
+
+// ShellExecute reports an error as a result of 32 or less, one of its own numbers.
+std::string Win32Desktop::ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) {
     const std::wstring wideFile = Widen(file);
     const std::wstring wideParameters = Widen(parameters);
-    ShellExecuteW(ToHwnd(owner), L"open", wideFile.c_str(), wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(ToHwnd(owner), L"open", wideFile.c_str(), wideParameters.c_str(), nullptr, SW_SHOWNORMAL));
+    switch (result) {
+    case 0:
+    case SE_ERR_OOM:
+        return "Windows is out of memory";
+    case SE_ERR_FNF:
+        return "the file was not found";
+    case SE_ERR_PNF:
+        return "the folder was not found";
+    case SE_ERR_ACCESSDENIED:
+        return "access was denied";
+    case ERROR_BAD_FORMAT:
+        return "the file is not a program Windows can run";
+    case SE_ERR_SHARE:
+        return "the file is in use";
+    case SE_ERR_ASSOCINCOMPLETE:
+    case SE_ERR_NOASSOC:
+        return "no program is set to open such a file";
+    default:
+        return result > 32 ? "" : "Windows reported error " + std::to_string(result);
+    }
 }
 
 bool Win32Desktop::LatinLayoutInstalled() {

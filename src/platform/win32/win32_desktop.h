@@ -18,7 +18,8 @@ public:
     void ActivateByTitle(const std::string& title) override;
     void ActivateByTask(TaskId task) override;
     TaskId StartProgram(const std::string& commandLine) override;
-    void ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
+    std::string WindowText(WindowHandle window) override;
+    std::string ShellOpen(WindowHandle owner, const std::string& file, const std::string& parameters) override;
     void Pause(std::uint32_t milliseconds) override;
     void KeepAwake(bool awake) override;
     bool LatinLayoutInstalled() override;

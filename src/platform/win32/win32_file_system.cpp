@@ -1,6 +1,7 @@
 #include "platform/win32/win32_file_system.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "base/failure.h"
@@ -26,6 +27,12 @@ using FileHandle = std::unique_ptr<void, HandleCloser>;
 FileHandle OpenFile(const std::string& path, DWORD access, DWORD creation) {
     HANDLE handle = CreateFileW(Widen(path).c_str(), access, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
                                 nullptr);
+    return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+FileHandle OpenShared(const std::string& path) {
+    HANDLE handle = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
@@ -81,6 +88,38 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) co
         contents.append(buffer, read);
     }
     return std::nullopt;
+}
+
+std::optional<std::uint64_t> Win32FileSystem::FileSize(const std::string& path) const {
+    const FileHandle file = OpenShared(path);
+    LARGE_INTEGER size{};
+    if (!file || !GetFileSizeEx(file.get(), &size)) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::optional<std::string> Win32FileSystem::ReadFileRange(const std::string& path, std::uint64_t offset,
+                                                          std::size_t length) const {
+    const FileHandle file = OpenShared(path);
+    LARGE_INTEGER start{};
+    start.QuadPart = static_cast<LONGLONG>(offset);
+    if (!file || offset > static_cast<std::uint64_t>(INT64_MAX) ||
+        !SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) {
+        return std::nullopt;
+    }
+    std::string bytes(length, '\0');
+    std::size_t done = 0;
+    while (done < length) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(length - done, 1u << 20));
+        DWORD read = 0;
+        // A read at or past the end succeeds with nothing read.
+        if (!::ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) {
+            return std::nullopt;
+        }
+        done += read;
+    }
+    return bytes;
 }
 
 void Win32FileSystem::WriteFile(const std::string& path, const std::string& contents) {

@@ -12,6 +12,11 @@ public:
     bool FolderExists(const std::string& path) const override;
     void DeleteFile(const std::string& path) override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
+    // Opened for reading with every kind of sharing, so that a program writing the file or holding
+    // it mounted keeps it, and may even delete it, while it is read.
+    std::optional<std::uint64_t> FileSize(const std::string& path) const override;
+    std::optional<std::string> ReadFileRange(const std::string& path, std::uint64_t offset,
+                                             std::size_t length) const override;
     void WriteFile(const std::string& path, const std::string& contents) override;
     void AppendFile(const std::string& path, const std::string& text) override;
     void CreateFolder(const std::string& path) override;

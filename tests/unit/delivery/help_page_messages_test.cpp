@@ -67,9 +67,9 @@ std::vector<std::string> StringLiterals(const std::string& source) {
             }
         } else if (source.compare(i, 2, "/*") == 0) {
             i = source.find("*/", i + 2) + 1;
-        } else if (c == '\'' && i > 0 && std::isdigit(static_cast<unsigned char>(source[i - 1])) &&
-                   std::isdigit(static_cast<unsigned char>(source[i + 1]))) {
-            // A digit separator (U'0' is a character).
+        } else if (c == '\'' && i > 0 && std::isxdigit(static_cast<unsigned char>(source[i - 1])) &&
+                   std::isxdigit(static_cast<unsigned char>(source[i + 1]))) {
+            // A digit separator (the prefix of U'0' is no digit).
         } else if (c == '\'') {
             for (++i; i < source.size() && source[i] != '\''; ++i) {
                 i += source[i] == '\\' ? 1 : 0;

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "rehearsal/desktop/sim_file_system.h"
 
 namespace velutreck {
 namespace {
@@ -42,6 +45,24 @@ TEST(CdTrackFile, ItsLengthComesFromItsSectorsAndAnythingElseHasNone) {
     EXPECT_TRUE(IsCdTrackFile("D:\\TRACK03.CDA"));
     EXPECT_FALSE(IsCdTrackFile("D:\\Track03.cda.mp3"));
     EXPECT_FALSE(IsCdTrackFile("cda"));
+}
+
+// A disc's tracks in the order of their numbers, whatever order the folder lists them in; other
+// files, and a ".cda" file that is no CD track file, are no tracks.
+TEST(CdTrackFile, ADrivesTracksComeInTheOrderOfTheirNumbers) {
+    SimFileSystem files;
+    files.CreateFolder("E:\\");
+    files.WriteFile("E:\\Track10.cda", CdTrack(750));
+    files.WriteFile("E:\\Track9.cda", CdTrack(375));
+    files.WriteFile("E:\\track02.CDA", CdTrack(150));
+    files.WriteFile("E:\\Track01.cda", CdTrack(75));
+    files.WriteFile("E:\\Track03.cda", "not a track");
+    files.WriteFile("E:\\Notes.cda", CdTrack(300));
+    files.WriteFile("E:\\Track04.txt", CdTrack(300));
+    EXPECT_EQ(CdTracksIn(files, "E:\\"),
+              (std::vector<std::chrono::milliseconds>{std::chrono::seconds(1), std::chrono::seconds(2),
+                                                      std::chrono::seconds(5), std::chrono::seconds(10)}));
+    EXPECT_TRUE(CdTracksIn(files, "F:\\").empty());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/nero_image.h"
 #include "rehearsal/desktop/standard_desktop.h"
+#include "rehearsal/standins/cd_image.h"
 #include "rehearsal/standins/nero_stand_in.h"
 #include "sim_test_support.h"
 
@@ -55,6 +57,28 @@ TEST_F(NeroStandInTest, AMissingFileIsNotAddedAndKeysNoWindowExpectsAreNotedAsSt
     desktop->InjectKeys(Keys("{esc}"), true);
     TypeInto(NeroMainTitle, "%{F4}");
     EXPECT_EQ(desktop->Windows().Find(0, 0, std::nullopt, NeroMainTitle), 0u);  // nothing changed, nothing to ask
+}
+
+// Each file lands at the top of the compilation, so the image holds them last added first.
+TEST_F(NeroStandInTest, TheImageHoldsATrackAsLongAsEachFilePlaysAndNamesItsSource) {
+    const std::string image = "C:\\Temp\\~TmpVelutreck.nrg";
+    const std::string unknown = "C:\\Music\\Unknown.wma";
+    desktop->Files().AddFile(unknown, "no length a player can find");
+    for (const std::string& file : {paths::MusicFiles()[1], unknown, paths::MusicFiles()[3]}) {
+        TypeInto(NeroMainTitle, "%el");
+        desktop->InjectKeys(Keys(file + "~"), true);
+    }
+    TypeInto(NeroMainTitle, "%fw%w");
+    TypeInto(NeroSaveImageTitle, "C:\\Temp\\{~}TmpVelutreck.nrg~");
+    desktop->Clock().AdvanceBy(60000);
+    ASSERT_NE(Find(NeroCompletedText), 0u);
+
+    const NeroImageReading reading = ReadNeroImage(desktop->Files(), image);
+    EXPECT_EQ(reading.trackLengths, (std::vector<std::chrono::milliseconds>{
+                                        paths::MusicPlayingTimes()[3], std::chrono::seconds(4),
+                                        paths::MusicPlayingTimes()[1]}));
+    EXPECT_EQ(CdImageSources(desktop->Files(), image),
+              (std::vector<std::string>{paths::MusicFiles()[3], unknown, paths::MusicFiles()[1]}));
 }
 
 // Closing a changed compilation asks first, as Nero does: only No ends it without saving.

@@ -44,5 +44,30 @@ TEST(SimFileSystemTest, AFileIsWrittenOnlyIntoAFolderAndStaysWhileReadOnlyOrOpen
     EXPECT_THROW(files.DeleteFile(image), Failure);
 }
 
+// A CD image's silence is only counted; any range of the file reads as if it were stored.
+TEST(SimFileSystemTest, AFileOfLeadingZerosReadsWhollyOrInRangesAsIfTheZerosWereStored) {
+    SimFileSystem files;
+    files.AddFile("C:\\Temp\\image.nrg", "old");
+    files.WriteFileAfterZeros("C:\\Temp\\image.nrg", 4, "tail");
+    const std::string whole("\0\0\0\0tail", 8);
+
+    EXPECT_EQ(files.ReadFile("C:\\Temp\\image.nrg"), whole);
+    EXPECT_EQ(files.FileSize("C:\\Temp\\image.nrg"), 8u);
+    for (std::uint64_t offset = 0; offset <= 8; ++offset) {
+        for (std::size_t length = 0; offset + length <= 8; ++length) {
+            EXPECT_EQ(files.ReadFileRange("C:\\Temp\\image.nrg", offset, length), whole.substr(offset, length))
+                << offset << " " << length;
+        }
+        EXPECT_EQ(files.ReadFileRange("C:\\Temp\\image.nrg", offset, 9 - offset), std::nullopt) << offset;
+    }
+    EXPECT_EQ(files.ReadFileRange("C:\\Temp\\image.nrg", 9, 0), std::nullopt);
+    EXPECT_EQ(files.ReadFileRange("C:\\Temp\\image.nrg", 1, std::size_t(-1)), std::nullopt) << "no overflow";
+    EXPECT_EQ(files.FileSize("C:\\Temp\\missing.nrg"), std::nullopt);
+    EXPECT_EQ(files.ReadFileRange("C:\\Temp\\missing.nrg", 0, 0), std::nullopt);
+
+    files.WriteFile("C:\\Temp\\image.nrg", "new");
+    EXPECT_EQ(files.ReadFile("C:\\Temp\\image.nrg"), "new") << "the zeros go with a new write";
+}
+
 }  // namespace
 }  // namespace velutreck
