@@ -111,6 +111,8 @@ TEST_F(NeroImage, StandInImagesOfOneSeventeenAndNinetyNineTracksReadBackInOrderI
 TEST_F(NeroImage, EmptyNrgHoldsOneTrackOfFourSecondsAndTheStandInsImageNamesEachTracksSource) {
     EXPECT_EQ(WriteBytes(MakeEmptyAudioImage()).trackLengths, Lengths{milliseconds(4'000)});
     EXPECT_EQ(CdImageSources(files, Path), std::vector<std::string>{""}) << "Empty.nrg names no source";
+    Write(MakeAudioImage({300, 300}, NeroImageVersion::Two, {"C:\\Music\\a.mp3"}));
+    EXPECT_EQ(CdImageSources(files, Path), (std::vector<std::string>{"", ""})) << "names for some tracks only";
 
     Write(CdImage({{"C:\\Music\\b.mp3", milliseconds(9'000)}, {"C:\\Music\\a.mp3", milliseconds(5'000)}}));
     EXPECT_EQ(CdImageSources(files, Path), (std::vector<std::string>{"C:\\Music\\b.mp3", "C:\\Music\\a.mp3"}));
