@@ -68,7 +68,7 @@ bool AddTrackAtOnceTracks(std::string_view payload, const Layout& layout, std::u
     if (payload.size() % layout.trackAtOnceEntry != 0) {
         return false;
     }
-    for (std::size_t at = 0; at < payload.size(); at += layout.trackAtOnceEntry) {
+    for (std::size_t at = 0; at + layout.trackAtOnceEntry <= payload.size(); at += layout.trackAtOnceEntry) {
         const std::size_t width = layout.trackNumberWidth;
         const std::uint64_t offset = NeroNumber(payload, at, width);
         const std::uint64_t length = NeroNumber(payload, at + width, width);

@@ -12,6 +12,8 @@
 #include "drivers/modNetMDSimpleBurner.h"
 #include "drivers/temp_image.h"
 #include "rehearsal/operator/install_stand_ins.h"
+#include "platform/nero_image.h"
+#include "rehearsal/operator/sample_files.h"
 #include "rehearsal/standins/cd_image.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_desktop.h"
@@ -96,9 +98,12 @@ TEST_F(StandInHostsTest, OneGroupGoesFromNerosImageThroughTheVirtualDriveOntoThe
     const std::string rockSong = Path("Café + Rock ~100%.wav");
     const std::string emptyImage = Path("Velutreck\\Empty.nrg");
     const std::string project = Path("Audio.nra");
-    for (const std::string& file : {introSong, rockSong, emptyImage, project}) {
+    for (const std::string& file : {emptyImage, project}) {
         files_.WriteFile(file, "contents of " + file);
     }
+    // Whole CD sectors (40 ms is three), so that the image's tracks are exactly as long.
+    files_.WriteFile(introSong, operating::ToneWave(1'480, 440));
+    files_.WriteFile(rockSong, operating::ToneWave(2'520, 330));
     window_.audioProject = project;
     window_.tempFolder = folder_ + "\\";
     window_.programFolder = folder_ + "\\Velutreck";
@@ -138,6 +143,8 @@ TEST_F(StandInHostsTest, OneGroupGoesFromNerosImageThroughTheVirtualDriveOntoThe
     NeroClose(context_);
     EXPECT_TRUE(Gone("Nero - Burning Rom")) << "Alt+N did not end Nero";
     EXPECT_EQ(CdImageSources(files_, image), (std::vector<std::string>{introSong, rockSong}));
+    EXPECT_EQ(ReadNeroImage(files_, image).trackLengths,
+              (std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(1'480), std::chrono::milliseconds(2'520)}));
     EXPECT_EQ(files_.ReadFile(project), "contents of " + project);
 
     // While the drive holds the image, the image cannot be deleted.

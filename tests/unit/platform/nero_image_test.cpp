@@ -111,6 +111,8 @@ TEST_F(NeroImage, StandInImagesOfOneSeventeenAndNinetyNineTracksReadBackInOrderI
 TEST_F(NeroImage, EmptyNrgHoldsOneTrackOfFourSecondsAndTheStandInsImageNamesEachTracksSource) {
     EXPECT_EQ(WriteBytes(MakeEmptyAudioImage()).trackLengths, Lengths{milliseconds(4'000)});
     EXPECT_EQ(CdImageSources(files, Path), std::vector<std::string>{""}) << "Empty.nrg names no source";
+    Write(MakeAudioImage({300, 300}, NeroImageVersion::Two, {"C:\\Music\\a.mp3"}));
+    EXPECT_EQ(CdImageSources(files, Path), (std::vector<std::string>{"", ""})) << "names for some tracks only";
 
     Write(CdImage({{"C:\\Music\\b.mp3", milliseconds(9'000)}, {"C:\\Music\\a.mp3", milliseconds(5'000)}}));
     EXPECT_EQ(CdImageSources(files, Path), (std::vector<std::string>{"C:\\Music\\b.mp3", "C:\\Music\\a.mp3"}));
@@ -129,12 +131,21 @@ TEST_F(NeroImage, TrackAtOnceImagesReadInBothVersions) {
                             BigEndian(a, 4) + BigEndian(b, 4) + BigEndian(7, 4) + BigEndian(300, 4) + BigEndian(0, 4);
     EXPECT_EQ(WriteChain(a + b, Chunk("ETNF", one), NeroImageVersion::One).trackLengths, expected);
 
+    const std::string daox = CdImage({{"C:\\Music\\a.mp3", milliseconds(4'000)}}).chunks.substr(40, 72);
+    ASSERT_TRUE(daox.starts_with("DAOX"));
+    EXPECT_EQ(WriteChain(a + b, daox + Chunk("ETN2", two), NeroImageVersion::Two).trackLengths,
+              Lengths{milliseconds(4'000)})
+        << "a disc-at-once layout counts before a track list";
+
     EXPECT_EQ(WriteChain(a, Chunk("ETN2", two), NeroImageVersion::Two).outcome, NeroImageOutcome::Unreadable)
         << "track 2 lies past the sector data";
     EXPECT_EQ(WriteChain(a + b, Chunk("ETN2", two.substr(0, 40)), NeroImageVersion::Two).outcome,
               NeroImageOutcome::Unreadable)
         << "a part of an entry";
 }
+
+// A track ending this many bytes before its start would, counted without sign, be whole sectors long.
+constexpr std::uint64_t WrapsToSectors = (~std::uint64_t{0} % 2352 + 1) % 2352;
 
 // Track-at-once entries of empty audio tracks, 32 bytes each.
 std::string EmptyTracks(int count) {
@@ -181,6 +192,7 @@ TEST_F(NeroImage, NoFileIsToldFromAFileThatIsNoImageOfAudioTracksAndNothingElseF
         {"a chunk running past the footer", Write(patched(4, BigEndian(chunks.size(), 4)))},
         {"a chunk size that wraps back to itself", Write(patched(4, BigEndian(0xFFFF'FFF8, 4)))},
         {"no END!", Write(patched(chunks.find("END!"), "NEXT"))},
+        {"an END! running into the footer", Write(patched(chunks.find("END!") + 4, BigEndian(1, 4)))},
         {"no disc layout", Write(patched(chunks.find("DAOX"), "DAOY"))},
         {"a version 1 layout in a version 2 image", Write(patched(chunks.find("DAOX"), "DAOI"))},
         {"a track count the layout does not hold", Write(patched(chunks.find("DAOX") + 8 + 21, BigEndian(3, 1)))},
@@ -188,7 +200,7 @@ TEST_F(NeroImage, NoFileIsToldFromAFileThatIsNoImageOfAudioTracksAndNothingElseF
         {"a data track", Write(patched(track1 + 14, BigEndian(0x00, 1)))},
         {"sectors of another size", Write(patched(track1 + 12, BigEndian(2448, 2)))},
         {"a track ending past the sector data", Write(patched(track1 + 34, BigEndian(good.silence + 2352, 8)))},
-        {"a track ending before it starts", Write(patched(track1 + 34, BigEndian(150 * 2352 - 2352, 8)))},
+        {"a track ending before it starts", Write(patched(track1 + 34, BigEndian(150 * 2352 - WrapsToSectors, 8)))},
         {"a pregap after the track's start", Write(patched(track1 + 18, BigEndian(151 * 2352, 8)))},
         {"a part of a sector", Write(patched(track1 + 34, BigEndian(750 * 2352 - 1, 8)))},
         {"a layout shorter than its header", WriteChain(good.silence, Chunk("DAOX", daox.substr(8, 21)), NeroImageVersion::Two)},
