@@ -112,9 +112,22 @@ bool TransferEngine::VirtualCdChecked() {
     }
 }
 
+// The groups this job recorded are no longer listed: a next Start that erases the disc first would
+// lose them, so the message says so while the erase box is still checked.
 void TransferEngine::StopByCheck(const std::string& message, const std::string& check) {
     GiveBackGroup();
-    EndWithError(message, "was stopped in state " + std::to_string(jobState_.Value()) + " by the check of " + check +
+    bool erasing = eraseDone_;
+    Attempt([&] { erasing = erasing && controls_.chkErase.Value() != 0; });
+    const int recorded = groupNumber_ - 1;
+    const std::string kept =
+        !erasing || recorded < 1 ? ""
+        : recorded == 1
+            ? " Group 1 is on the MiniDisc already: clear \"Erase MiniDisc before writing new files\" on the "
+              "Settings tab before you press Start, or it is erased."
+            : " Groups 1 to " + std::to_string(recorded) +
+                  " are on the MiniDisc already: clear \"Erase MiniDisc before writing new files\" on the Settings "
+                  "tab before you press Start, or they are erased.";
+    EndWithError(message + kept, "was stopped in state " + std::to_string(jobState_.Value()) + " by the check of " + check +
                               ", before recording group " + std::to_string(groupNumber_) +
                               "; its files are back at the top of the list");
 }

@@ -75,6 +75,31 @@ TEST(RecordingChecks, AFileNeroLeftOutOfItsImageStopsTheJobBeforeImageDriveAndIs
     ExpectTheRightDisc(session);
 }
 
+// Group 1 is recorded on a disc erased by this job and no longer listed: the message warns that
+// the next Start would erase it; with the box cleared, Start adds the rest of the list.
+TEST(RecordingChecks, AStopAfterAGroupWasRecordedOnAnErasedDiscWarnsBeforeTheNextErase) {
+    SimSession session({.neroUndecodable = {typical_job::C}});
+    session.Load();
+    session.AddTypicalList();
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+
+    ASSERT_FALSE(session.messageBoxes.Shown().empty());
+    const std::string warning = " Group 1 is on the MiniDisc already: clear \"Erase MiniDisc before writing new "
+                                "files\" on the Settings tab before you press Start, or it is erased.";
+    const std::string& text = session.messageBoxes.Shown().back().text;
+    EXPECT_TRUE(text.ends_with(warning)) << text;
+    EXPECT_EQ(session.ListEntries(), (Lines{typical_job::C}));
+    EXPECT_EQ(SourcesOn(session.desktop->Disc()), (Lines{typical_job::A, typical_job::B}));
+
+    session.desktop->InstallProgram(standard_desktop::NeroPath, [] { return std::make_unique<NeroStandIn>(StandInOptions{}); });
+    session.controls.chkErase.SetValue(0);
+    session.desktop->EndDrivenPrograms();
+    session.PressStartStop();
+    ASSERT_TRUE(session.RunUntilIdle(Hour));
+    EXPECT_EQ(SourcesOn(session.desktop->Disc()), (Lines{typical_job::A, typical_job::B, typical_job::C}));
+}
+
 // A Nero whose image format Velutreck does not know: the image is not checked, and the job goes on
 // to the virtual CD (which this ImageDrive, not knowing it either, does not show).
 TEST(RecordingChecks, AnImageVelutreckCannotReadIsLetThrough) {
