@@ -41,7 +41,8 @@ frmMain::frmMain(FormControls controls, FormServices services)
       services_(std::move(services)),
       engine_(controls_.main, hidden_,
               EngineServices{services_.desktop, services_.files, services_.messageBoxes, services_.clock,
-                             services_.lengths, services_.taskbar, services_.cdDrives, services_.programFolder, services_.logFolder}) {}
+                             services_.lengths, services_.taskbar, services_.cdDrives, services_.programFolder, services_.logFolder,
+                             [this] { ShowSummary(); }}) {}
 
 // Outside a tick no failure is lost and none ends the program: the user reads it in a message box.
 template <typename Handler>

@@ -146,6 +146,9 @@ void TransferEngine::GiveBackGroup() {
             at = at + 1;
         }
     });
+    if (services_.listRefilled) {
+        Attempt([&] { services_.listRefilled(); });
+    }
 }
 
 void TransferEngine::ReadBackDiscName() {

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ struct EngineServices {
     CdDrives& cdDrives;
     std::string programFolder;  // the folder of Velutreck's program file, for the empty image
     std::string logFolder;      // where the job log is kept; empty for none
+    // Called when the job puts files back into the list, so that the window's summary shows them
+    // while the message that says why is open.
+    std::function<void()> listRefilled;
 };
 
 class TransferEngine : private MainWindowView {

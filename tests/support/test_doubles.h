@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,14 @@ class ScriptedMessageBoxes : public MessageBoxes {
 public:
     void AnswerNext(MessageBoxAnswer answer) { answers_.push_back(answer); }
     const std::vector<ShownMessage>& Shown() const { return shown_; }
+    // Called as each box opens, while the window stands as the user sees it behind the box.
+    void WhenShown(std::function<void()> look) { whenShown_ = std::move(look); }
 
     MessageBoxAnswer Show(const std::string& text, MessageBoxStyle style, const std::string& title) override {
         shown_.push_back({text, style, title});
+        if (whenShown_) {
+            whenShown_();
+        }
         if (answers_.empty()) {
             return MessageBoxAnswer::Ok;
         }
@@ -36,6 +42,7 @@ public:
 private:
     std::deque<MessageBoxAnswer> answers_;
     std::vector<ShownMessage> shown_;
+    std::function<void()> whenShown_;
 };
 
 class ScriptedFolderBrowser : public FolderBrowser {

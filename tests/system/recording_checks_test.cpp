@@ -32,6 +32,8 @@ void ExpectStoppedWithTheListBack(const SimSession& session, const std::string& 
     EXPECT_TRUE(StartsWith(shown.text, messageStart)) << shown.text;
     EXPECT_EQ(shown.style, MessageBoxStyle::Critical);
     EXPECT_EQ(session.ListEntries(), typical_job::Entries);
+    EXPECT_TRUE(session.controls.lblSummary.Caption().starts_with("3 files in 2 groups"))
+        << session.controls.lblSummary.Caption();
     EXPECT_TRUE(session.desktop->Disc().groups.empty());
     const Lines events = LogEvents(JobLogLines(session));
     ASSERT_GE(events.size(), 2u);
@@ -121,8 +123,11 @@ TEST(RecordingChecks, AnImageDriveThatIgnoresTheImageStopsTheJobBeforeRecordingA
     SimSession session({.imageDriveIgnoresLoads = true});
     session.Load();
     session.AddTypicalList();
+    std::string summaryBehindTheMessage;
+    session.messageBoxes.WhenShown([&] { summaryBehindTheMessage = session.controls.lblSummary.Caption(); });
     session.PressStartStop();
     ASSERT_TRUE(session.RunUntilIdle(Hour));
+    EXPECT_TRUE(summaryBehindTheMessage.starts_with("3 files in 2 groups")) << summaryBehindTheMessage;
 
     ExpectStoppedWithTheListBack(session, "Error: ImageDrive did not present the image of group 1: no CD drive "
                                           "shows its 2 tracks (E: shows ");
