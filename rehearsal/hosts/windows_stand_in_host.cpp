@@ -1,12 +1,13 @@
 #include "windows_stand_in_host.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 #include <vector>
 
 #include "base/failure.h"
+#include "platform/audio_header_length.h"
 #include "platform/win32/wide_text.h"
-#include "rehearsal/standins/wave_playing_time.h"
 #include "virtual_drive_keeper.h"
 
 namespace velutreck {
@@ -152,7 +153,13 @@ void WindowsStandInHost::WriteFileAfterZeros(const std::string& path, std::uint6
 }
 
 std::optional<std::chrono::milliseconds> WindowsStandInHost::PlayingTime(const std::string& path) {
-    return WavePlayingTime(files_, path);
+    const auto size = files_.FileSize(path);
+    if (!size) {
+        return std::nullopt;
+    }
+    const auto headerBytes = static_cast<std::size_t>(std::min<std::uint64_t>(*size, AudioHeaderBytes));
+    const auto start = files_.ReadFileRange(path, 0, headerBytes);
+    return start ? AudioHeaderLength(*start, *size) : std::nullopt;
 }
 
 void WindowsStandInHost::WriteDrive(const VirtualDrive& drive) { HandToResidentDrive(drive); }
