@@ -151,8 +151,8 @@ void TransferEngine::CheckPaths() {
     // cannot give Nero one the user does not have: without it Nero's menus would never open.
     if (!services_.desktop.LatinLayoutInstalled()) {
         RefuseByCheck("Error: None of the keyboard layouts installed on this computer has Latin letters, which "
-               "Velutreck needs for the shortcuts it types (Alt+E in Nero). Add one, such as US, in "
-               "Windows' Settings under Time & language, then press Start again.");
+                      "Velutreck needs for the shortcuts it types (Alt+E in Nero). Add one, such as US, in "
+                      "Windows' Settings under Time & language, then press Start again.");
     }
     // A file that has gone would make Nero show an error box of its own, which would then take the
     // keys meant for its next prompt.

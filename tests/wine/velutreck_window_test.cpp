@@ -105,7 +105,8 @@ TEST_F(VelutreckWindow, ATempFolderItCannotWriteIntoIsAnsweredWithItsOwnFolderWh
     const VelutreckProcess velutreck;
     const HWND window = velutreck.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
-    SendMessageW(Control(window, ControlId::lstAudioFiles), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(program).c_str()));
+    const std::wstring entry = Widen(program);
+    SendMessageW(Control(window, ControlId::lstAudioFiles), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     ASSERT_TRUE(BringForward(window));
     Press(VK_RETURN);
     const auto answer = [&](int button) {
