@@ -8,6 +8,7 @@
 // ReplaceQuestion), has to lie within one of the page's quotes, between its placeholders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,6 +16,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velutreck {
