@@ -45,6 +45,7 @@ SimFileSystem::SimFileSystem()
           {KnownFolder::ProgramFiles, "C:\\Program Files"},
           {KnownFolder::ProgramFilesX86, "C:\\Program Files (x86)"},
           {KnownFolder::SendTo, "C:\\Users\\Owner\\AppData\\Roaming\\Microsoft\\Windows\\SendTo"},
+          {KnownFolder::LocalAppData, "C:\\Users\\Owner\\AppData\\Local"},
       } {
     folders_.emplace("c:\\", "C:\\");
 }

@@ -42,7 +42,8 @@ frmMain::frmMain(FormControls controls, FormServices services)
       engine_(controls_.main, hidden_,
               EngineServices{services_.desktop, services_.files, services_.messageBoxes, services_.clock,
                              services_.lengths, services_.taskbar, services_.cdDrives, services_.programFolder, services_.logFolder,
-                             [this] { ShowSummary(); }}) {}
+                             [this] { ShowSummary(); },
+                             [this] { SaveSettings(services_.settings, SettingsOf(controls_.main), hidden_); }}) {}
 
 // Outside a tick no failure is lost and none ends the program: the user reads it in a message box.
 template <typename Handler>

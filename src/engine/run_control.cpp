@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/product.h"
+#include "base/windows_paths.h"
 #include "drivers/temp_image.h"
 #include "engine/error_ignoring.h"
 #include "engine/naming_options.h"
@@ -111,6 +112,20 @@ void TransferEngine::ToggleRunControls() {
     NamingOptionsRule(controls_.chkErase, controls_.chkNameTracks, controls_.chkOnlyAlpha);
 }
 
+void TransferEngine::RefuseByCheck(const std::string& message) {
+    log_.Line("Check failed: " + message);
+    ShowError(message);
+    EndBeforeStart();
+}
+
+// The window is set to idle once, however many checks fail.
+void TransferEngine::EndBeforeStart() {
+    controls_.tmrMaster.SetEnabled(false);
+    if (IsRunning()) {
+        ToggleRunControls();
+    }
+}
+
 void TransferEngine::CheckPaths() {
     struct PathCheck {
         TextBox& box;
@@ -122,35 +137,51 @@ void TransferEngine::CheckPaths() {
         {controls_.txtImageDrive, false},
         {controls_.txtSimpleBurner, false},
     }};
-    const auto refuse = [this](const std::string& message) {
-        log_.Line("Check failed: " + message);
-        ShowError(message);
-        controls_.tmrMaster.SetEnabled(false);
-        if (IsRunning()) {
-            ToggleRunControls();
-        }
-    };
     for (const PathCheck& check : checks) {
         const std::string path = check.box.Text();
         const bool exists =
             check.isTempFolder ? services_.files.FolderExists(path) : services_.files.FileExists(path);
         if (!exists) {
-            refuse("Error: " + path + " does not exist.");
+            RefuseByCheck("Error: " + path + " does not exist.");
         } else if (check.isTempFolder && !TempFolderUsable(path, services_.files)) {
-            refuse(TempFolderMessage(path));
+            OfferOwnTempFolder(path);
         }
     }
     // Since Windows 8 only the program with the focus can load a keyboard layout, so Velutreck
     // cannot give Nero one the user does not have: without it Nero's menus would never open.
     if (!services_.desktop.LatinLayoutInstalled()) {
-        refuse("Error: None of the keyboard layouts installed on this computer has Latin letters, which "
-               "Velutreck needs for the shortcuts it types (Alt+E in Nero). Add one, such as US, in "
-               "Windows' Settings under Time & language, then press Start again.");
+        RefuseByCheck("Error: None of the keyboard layouts installed on this computer has Latin letters, which "
+                      "Velutreck needs for the shortcuts it types (Alt+E in Nero). Add one, such as US, in "
+                      "Windows' Settings under Time & language, then press Start again.");
     }
     // A file that has gone would make Nero show an error box of its own, which would then take the
     // keys meant for its next prompt.
     for (const std::string& message : MissingFilesMessages(controls_.lstAudioFiles, services_.files)) {
-        refuse(message);
+        RefuseByCheck(message);
+    }
+}
+
+// A temp folder Windows protects is what the first run's "C:\" is for a user who is not
+// administrator: Velutreck offers its own folder, and a Yes makes it the setting.
+void TransferEngine::OfferOwnTempFolder(const std::string& tempFolder) {
+    const std::string own = OwnTempFolder(services_.files);
+    if (own.empty() || SamePath(own, tempFolder)) {
+        return RefuseByCheck(TempFolderMessage(tempFolder));
+    }
+    const std::string question = OwnTempFolderQuestion(tempFolder, own);
+    log_.Line("Asked: " + question);
+    if (services_.messageBoxes.Show(question, MessageBoxStyle::YesNoQuestion, ProductName) != MessageBoxAnswer::Yes) {
+        log_.Line("Answered No");
+        return EndBeforeStart();
+    }
+    log_.Line("Answered Yes");
+    if (!MadeUsable(own, services_.files)) {
+        return RefuseByCheck(TempFolderMessage(own));
+    }
+    controls_.txtTempFolder.SetText(own);
+    log_.Line("TempFolder: " + own);
+    if (services_.settingsChanged) {
+        Attempt([&] { services_.settingsChanged(); });
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "base/file_in_folder.h"
+
 namespace velutreck {
 
 namespace {
@@ -28,10 +30,29 @@ bool TempFolderUsable(const std::string& tempFolder, FileSystem& files) {
     return CanCreateAndDelete(tempFolder + ProbeName, files);
 }
 
+std::string OwnTempFolder(const FileSystem& files) {
+    const std::string local = files.KnownFolderPath(KnownFolder::LocalAppData);
+    return local.empty() ? local : FileInFolder(local, "Velutreck\\Images\\");
+}
+
+bool MadeUsable(const std::string& tempFolder, FileSystem& files) {
+    try {
+        files.CreateFolder(tempFolder);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return TempFolderUsable(tempFolder, files);
+}
+
+std::string OwnTempFolderQuestion(const std::string& tempFolder, const std::string& ownFolder) {
+    return "Velutreck cannot write into " + tempFolder +
+           ", which Windows protects. Let it keep the temporary image in a folder of its own, " + ownFolder +
+           ", instead?";
+}
+
 std::string TempFolderMessage(const std::string& tempFolder) {
     return "Error: Velutreck cannot write into " + tempFolder +
-           ". Windows protects this folder; choose a folder of your own on the Settings tab, for example in "
-           "Documents.";
+           ". Choose a folder of your own for the temporary image on the Settings tab.";
 }
 
 }  // namespace velutreck

@@ -42,6 +42,9 @@ struct EngineServices {
     // Called when the job puts files back into the list, so that the window's summary shows them
     // while the message that says why is open.
     std::function<void()> listRefilled;
+    // Called when the job has changed a setting (the temp folder the user let it make), so that the
+    // setting is saved at once, as on every Start.
+    std::function<void()> settingsChanged;
 };
 
 class TransferEngine : private MainWindowView {
@@ -101,6 +104,11 @@ private:
     // Logs the step the state begins and shows it on the taskbar button.
     void StateEntered();
     void RunChecklist();
+    // A check that failed before any program was touched: its message, then the window idle.
+    void RefuseByCheck(const std::string& message);
+    void EndBeforeStart();
+    // Asks whether to use Velutreck's own temp folder instead; refuses the job when it cannot be.
+    void OfferOwnTempFolder(const std::string& tempFolder);
     void TakeNextGroup();
     void FinishGroup();
     template <typename Action>

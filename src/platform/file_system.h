@@ -16,7 +16,7 @@ struct FolderListing {
 };
 
 // Folders Windows names for itself and for the user.
-enum class KnownFolder { ProgramFiles, ProgramFilesX86, SendTo };
+enum class KnownFolder { ProgramFiles, ProgramFilesX86, SendTo, LocalAppData };
 
 class FileSystem {
 public:

@@ -1,6 +1,7 @@
 // Velutreck.exe itself under Wine: what its real controls show on a fresh registry, the refused
 // second copy, the settings written to the registry at Start and read at the next start, the
-// keyboard (Enter, access keys, Esc), the track list's context menu and the Send to box.
+// keyboard (Enter, access keys, Esc), the track list's context menu, the Send to box and the offer
+// of Velutreck's own temp folder.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -84,6 +85,49 @@ TEST_F(VelutreckWindow, AFreshStartShowsTheDefaultsRefusesASecondCopyAndKeepsIts
     EXPECT_FALSE(Checked(Control(window, ControlId::chkErase)));
     EXPECT_TRUE(Checked(Control(window, ControlId::chkNameTracks)));
     EXPECT_FALSE(IsWindowEnabled(Control(window, ControlId::chkNameTracks)));
+}
+
+// A temp folder Velutreck cannot write into (the probe's name is taken by a folder) is answered at
+// Start with the offer of Velutreck's own folder in this prefix's local application data; Yes makes
+// it there, the text box shows it and it is saved, while the next check still ends the job.
+TEST_F(VelutreckWindow, ATempFolderItCannotWriteIntoIsAnsweredWithItsOwnFolderWhichYesMakesShowsAndSaves) {
+    Win32FileSystem files;
+    const std::string own = files.KnownFolderPath(KnownFolder::LocalAppData) + "\\Velutreck\\Images\\";
+    RemoveDirectoryW(Widen(own).c_str());
+    const std::string program = Narrow(BinFolder()) + "\\Velutreck.exe";
+    const std::string blocked = Narrow(BinFolder()) + "\\Unwritable\\";
+    files.CreateFolder(blocked + "~TmpVelutreck.tmp");
+    StoreSetting("AudioProject", program);
+    StoreSetting("TempFolder", blocked);
+    StoreSetting("ImageDrive", "C:\\Missing\\ImageDrive.exe");
+    StoreSetting("SimpleBurner", program);
+
+    const VelutreckProcess velutreck;
+    const HWND window = velutreck.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const std::wstring entry = Widen(program);
+    SendMessageW(Control(window, ControlId::lstAudioFiles), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    ASSERT_TRUE(BringForward(window));
+    Press(VK_RETURN);
+    const auto answer = [&](int button) {
+        const HWND box = velutreck.WaitForMessageBox();
+        const std::string text = box != nullptr ? MessageBoxText(box) : "(no message box)";
+        PostMessageW(box, WM_COMMAND, button, 0);
+        Eventually([&] { return !IsWindow(box); });
+        return text;
+    };
+    EXPECT_TRUE(answer(IDOK).starts_with("Before continuing, please...")) << "the checklist";
+    EXPECT_EQ(answer(IDYES), "Velutreck cannot write into " + blocked + ", which Windows protects. Let it keep the "
+                             "temporary image in a folder of its own, " + own + ", instead?");
+    EXPECT_EQ(answer(IDOK), "Error: C:\\Missing\\ImageDrive.exe does not exist.");
+
+    EXPECT_TRUE(Eventually([&] { return TextOf(Control(window, ControlId::btnStartStop)) == "&Start"; }));
+    EXPECT_TRUE(files.FolderExists(own));
+    EXPECT_EQ(TextOf(Control(window, ControlId::txtTempFolder)), own);
+    EXPECT_EQ(StoredSetting("TempFolder"), own);
+    RemoveDirectoryW(Widen(own).c_str());
+    RemoveDirectoryW(Widen(blocked + "~TmpVelutreck.tmp").c_str());
+    RemoveDirectoryW(Widen(blocked).c_str());
 }
 
 // The shortcut Explorer's Send to menu lists, in this prefix's Send to folder.

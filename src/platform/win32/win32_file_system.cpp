@@ -183,6 +183,7 @@ std::string Win32FileSystem::KnownFolderPath(KnownFolder folder) const {
     case KnownFolder::ProgramFiles: return velutreck::KnownFolderPath(FOLDERID_ProgramFiles);
     case KnownFolder::ProgramFilesX86: return velutreck::KnownFolderPath(FOLDERID_ProgramFilesX86);
     case KnownFolder::SendTo: return velutreck::KnownFolderPath(FOLDERID_SendTo);
+    case KnownFolder::LocalAppData: return velutreck::KnownFolderPath(FOLDERID_LocalAppData);
     }
     return {};
 }

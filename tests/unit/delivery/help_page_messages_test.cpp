@@ -1,10 +1,14 @@
-// The help page against the program: every text the page says the program shows (marked
-// class="said") must be one the program can show. Each fixed piece of such a text, the parts
+// The help page against the program, both ways. Every text the page says the program shows (marked
+// class="said") must be one the program can show: each fixed piece of such a text, the parts
 // between the placeholders the page writes as <var>...</var> or &hellip;, has to appear in a string
 // literal of the program's sources (adjacent literals joined as the compiler joins them), or be
-// composed of literals the way the program composes a message.
+// composed of literals the way the program composes a message. And every message the program can
+// show must be quoted in the page: each literal that begins "Error: ", and each literal of more
+// than one word in a text named as a message or a question (SecondInstanceMessage,
+// ReplaceQuestion), has to lie within one of the page's quotes, between its placeholders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,6 +16,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace velutreck {
@@ -53,10 +58,17 @@ char Unescaped(char c) {
     }
 }
 
+struct Literal {
+    std::string text;
+    std::size_t at;  // where it begins in its source
+
+    bool operator==(const Literal&) const = default;
+};
+
 // The string literals of one source file, comments and character literals skipped, each run of
 // adjacent literals joined into one.
-std::vector<std::string> StringLiterals(const std::string& source) {
-    std::vector<std::string> literals;
+std::vector<Literal> StringLiterals(const std::string& source) {
+    std::vector<Literal> literals;
     bool joinNext = false;
     for (std::size_t i = 0; i < source.size(); ++i) {
         const char c = source[i];
@@ -76,14 +88,15 @@ std::vector<std::string> StringLiterals(const std::string& source) {
             }
             joinNext = false;
         } else if (c == '"') {
+            const std::size_t at = i;
             std::string text;
             for (++i; i < source.size() && source[i] != '"'; ++i) {
                 text += source[i] == '\\' ? Unescaped(source[++i]) : source[i];
             }
             if (joinNext) {
-                literals.back() += text;
+                literals.back().text += text;
             } else {
-                literals.push_back(text);
+                literals.push_back({text, at});
             }
             joinNext = true;
         } else if (!std::isspace(static_cast<unsigned char>(c))) {
@@ -93,19 +106,55 @@ std::vector<std::string> StringLiterals(const std::string& source) {
     return literals;
 }
 
-std::vector<std::string> ProgramLiterals() {
-    std::vector<std::string> all;
+template <typename Visit>
+void ForEachSource(Visit&& visit) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(VELUTRECK_SOURCE_DIR)) {
         const std::string extension = entry.path().extension().string();
         if (extension == ".cpp" || extension == ".h") {
-            for (const std::string& literal : StringLiterals(ReadFile(entry.path()))) {
-                if (const std::string text = Collapsed(literal); !text.empty()) {
-                    all.push_back(text);
-                }
-            }
+            visit(entry.path().filename().string(), ReadFile(entry.path()));
         }
     }
+}
+
+std::vector<std::string> ProgramLiterals() {
+    std::vector<std::string> all;
+    ForEachSource([&](const std::string&, const std::string& source) {
+        for (const Literal& literal : StringLiterals(source)) {
+            if (const std::string text = Collapsed(literal.text); !text.empty()) {
+                all.push_back(text);
+            }
+        }
+    });
     return all;
+}
+
+// Where the source defines a message or a question: a constant up to its ";", or a function (its
+// closing brace at the line's start) whose name ends so.
+std::vector<std::pair<std::size_t, std::size_t>> MessageDefinitions(const std::string& source) {
+    static const std::regex definition(
+        "(^|\\n)(inline )?(const(expr)? )?std::string(_view)? \\w*(Message|Question)\\b[^;{]*?(=|\\{)");
+    std::vector<std::pair<std::size_t, std::size_t>> ranges;
+    for (std::sregex_iterator match(source.begin(), source.end(), definition), end; match != end; ++match) {
+        const std::size_t from = static_cast<std::size_t>(match->position() + match->length());
+        ranges.emplace_back(from, source.find((*match)[7] == "=" ? ";" : "\n}", from));
+    }
+    return ranges;
+}
+
+// The fixed pieces of what the source can show in a message box.
+std::vector<std::string> MessagePieces(const std::string& source) {
+    const auto definitions = MessageDefinitions(source);
+    std::vector<std::string> pieces;
+    for (const Literal& literal : StringLiterals(source)) {
+        const std::string text = Collapsed(literal.text);
+        const bool inMessage = std::any_of(definitions.begin(), definitions.end(), [&](const auto& range) {
+            return literal.at >= range.first && literal.at < range.second;
+        });
+        if (text.starts_with("Error: ") || (inMessage && text.find(' ') != std::string::npos)) {
+            pieces.push_back(text);
+        }
+    }
+    return pieces;
 }
 
 bool EndsWith(const std::string& text, std::string_view tail) {
@@ -168,25 +217,57 @@ std::vector<std::string> FixedPieces(const std::string& said) {
     return pieces;
 }
 
-TEST(HelpPageMessages, EveryTextThePageQuotesFromTheProgramIsOneItCanShow) {
+// The fixed pieces of every text the page quotes, each quote's pieces together.
+std::vector<std::vector<std::string>> PageQuotes() {
     const std::string page = ReadFile(VELUTRECK_HELP_PAGE);
-    const std::vector<std::string> literals = ProgramLiterals();
     static const std::regex said("<(span|div) class=\"said\">([\\s\\S]*?)</\\1>");
-    int texts = 0;
+    std::vector<std::vector<std::string>> quotes;
     for (std::sregex_iterator match(page.begin(), page.end(), said), end; match != end; ++match) {
-        ++texts;
-        for (const std::string& piece : FixedPieces((*match)[2].str())) {
+        quotes.push_back(FixedPieces((*match)[2].str()));
+    }
+    return quotes;
+}
+
+TEST(HelpPageMessages, EveryTextThePageQuotesFromTheProgramIsOneItCanShow) {
+    const std::vector<std::string> literals = ProgramLiterals();
+    const std::vector<std::vector<std::string>> quotes = PageQuotes();
+    for (const std::vector<std::string>& quote : quotes) {
+        for (const std::string& piece : quote) {
             EXPECT_EQ(piece.find('<'), std::string::npos) << "markup inside a quoted text: " << piece;
             EXPECT_TRUE(Composable(piece, literals)) << "the program never says: " << piece;
         }
     }
     // The page quotes the program throughout: a handful would mean the marks were lost.
-    EXPECT_GE(texts, 40);
+    EXPECT_GE(quotes.size(), 40u);
+}
+
+TEST(HelpPageMessages, EveryMessageTheProgramCanShowIsQuotedInThePage) {
+    const std::vector<std::vector<std::string>> quotes = PageQuotes();
+    const auto quoted = [&](const std::string& text) {
+        return std::any_of(quotes.begin(), quotes.end(), [&](const std::vector<std::string>& quote) {
+            return std::any_of(quote.begin(), quote.end(),
+                               [&](const std::string& piece) { return piece.find(text) != std::string::npos; });
+        });
+    };
+    int messages = 0;
+    ForEachSource([&](const std::string& file, const std::string& source) {
+        for (const std::string& piece : MessagePieces(source)) {
+            ++messages;
+            EXPECT_TRUE(quoted(piece)) << "the page never quotes (" << file << "): " << piece;
+        }
+    });
+    EXPECT_GE(messages, 30);
 }
 
 TEST(HelpPageMessages, LiteralsAreReadAsTheCompilerJoinsThemAndPiecesAsTheProgramComposesThem) {
     EXPECT_EQ(StringLiterals("// don't \"x\"\nauto a = \"One \" \"two\";\n/* \"no\" */ f('\"', 1'000, \"a\\\"b\\r\\n\");"),
-              (std::vector<std::string>{"One two", "a\"b\r\n"}));
+              (std::vector<Literal>{{"One two", 22}, {"a\"b\r\n", 61}}));
+    EXPECT_EQ(MessagePieces("const std::string BusyMessage =\n    \"Wait for \" \"it.\";\n"
+                            "std::string Other() { return \"Not a message.\"; }\n"
+                            "std::string AskQuestion(int n) {\n    return \"Shall \" + x + \", or not?\";\n}\n"
+                            "std::string FormQuestion(int n);\n"
+                            "void f() { Show(\"Error: Broken.\", \"Neither this.\"); }\n"),
+              (std::vector<std::string>{"Wait for it.", ", or not?", "Error: Broken."}));
     const std::vector<std::string> literals = {"Error:", "Nero", "runs as administrator.", "Run both."};
     EXPECT_TRUE(Composable("runs as administrator. Run both.", literals));
     EXPECT_TRUE(Composable("Error: Nero runs as", literals));
