@@ -103,8 +103,8 @@ TEST(StartChecks, ALongGroupAndAFullDiscAreAskedAboutAndCancelEndsTheJobAsAtTheC
     EXPECT_EQ(session.Caption(), "Velutreck");
     ExpectEndedBeforeAnything(session, list);
     const std::string log = *session.desktop->Files().ReadFile(standard_desktop::LogFolder + "\\Velutreck.log");
-    EXPECT_NE(log.find("Summary: 5 files in 4 groups, 2:44:20 - 4:20 too long for an 80-minute MiniDisc at LP2 (the "
-                       "length of 1 file is unknown)\r\n"),
+    EXPECT_NE(log.find("Summary: 5 files in 4 groups, 2:44:20 - group 1 over 80:00, 4:20 too long for an 80-minute "
+                       "MiniDisc at LP2 (the length of 1 file is unknown)\r\n"),
               std::string::npos);
     EXPECT_TRUE(log.ends_with(" s  Job was cancelled at the question before it.\r\n\r\n")) << log;
 }
