@@ -98,6 +98,8 @@ TEST_F(ListSummaryTest, NamesTheLimitsStartWouldRefuseTheListOverOrElseAskAbout)
     EXPECT_EQ(ListSummary(list, lengths, Lp2), "255 files in 3 groups, 2:07:30 - over 254 tracks");
     FillGroups({40, 100}, seconds(30));
     EXPECT_EQ(ListSummary(list, lengths, Lp2), "140 files in 2 groups, 1:10:00 - group 2 over 99 files");
+    FillGroups({100, 1}, seconds(49));  // group 1 is also longer than 80:00, which Start does not ask about then
+    EXPECT_EQ(ListSummary(list, lengths, Lp2), "101 files in 2 groups, 1:22:29 - group 1 over 99 files");
     FillGroups({100, 100, 60}, seconds(30));
     EXPECT_EQ(ListSummary(list, lengths, Lp2),
               "260 files in 3 groups, 2:10:00 - 2 groups over 99 files, over 254 tracks");
