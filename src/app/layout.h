@@ -96,10 +96,11 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
     {"btnQuit", ControlId::btnQuit, ControlKind::Button, Container::Client, "Q&uit",
      {8400, 7440, 1095, 375}, 1, {.cancelButton = true}},
     {"btnReadme", ControlId::btnReadme, ControlKind::Button, Container::Client, "&Help", {9600, 7440, 1095, 375}, 2},
-    // The list's length against the MiniDisc, two lines beside Start: the only room below the list
-    // where the whole text fits, and in sight while the compression is chosen on the Settings tab.
+    // The list's length against the MiniDisc, up to three lines beside Start (all the room between
+    // the tabs and the window's edge, for the limits it names): the only room below the list where
+    // the whole text fits, and in sight while the disc is chosen on the Settings tab.
     {"lblSummary", ControlId::lblSummary, ControlKind::Label, Container::Client, "No files",
-     {2160, 7440, 4920, 375}, 49, {.wraps = true}},
+     {2160, 7350, 4920, 585}, 49, {.wraps = true}},
 
     {"Label4", ControlId::Label4, ControlKind::SectionHeading, Container::FilesTab, "Audio files to write to MiniDisc",
      {240, 480, 2130, 195}, 36},
