@@ -8,59 +8,47 @@ namespace velutreck {
 
 namespace {
 
-// The limits the summary names, short enough for its two lines: those Start refuses the list
-// over, or else those it asks about, as Start names only refusals when there are any. A limit
-// that several groups exceed is named once, with their number.
-std::vector<std::string> ExceededLimits(const MediaFit& fit, DiscChoice disc) {
+// "an 80-minute MiniDisc at LP2".
+std::string DiscText(DiscChoice disc) { return AMiniDiscOf(disc.minutes) + " at " + CompressionName(disc.lp4); }
+
+// A limit as the summary names it, given how many groups exceed it and the first of them.
+std::string LimitPhrase(MediaLimit limit, int groups, std::size_t first, const MediaFit& fit, DiscChoice disc) {
+    const std::string which = groups == 1 ? "group " + std::to_string(first + 1) : std::to_string(groups) + " groups";
+    switch (limit) {
+    case MediaLimit::CdTracks:
+        return which + " over " + std::to_string(CdTracksMax) + " files";
+    case MediaLimit::CdImageMax:
+        return which + " over 99:59";
+    case MediaLimit::CdImageNormal:
+        return which + " over 80:00";
+    case MediaLimit::MiniDiscTracks:
+        return "over " + std::to_string(MiniDiscTracksMax) + " tracks";
+    case MediaLimit::DiscFull:
+        return FormatPlayingTime(fit.total.known - MiniDiscCapacity(disc)) + " too long for " + DiscText(disc);
+    }
+    return {};
+}
+
+// The limits the summary names, in the order of MediaLimit: those Start refuses the list over, or
+// else those it asks about, as Start names only refusals when there are any. A limit that several
+// groups exceed is named once, with their number, so that the text stays within its label.
+std::string ExceededLimits(const MediaFit& fit, DiscChoice disc) {
     bool refused = false;
-    std::array<int, 5> groups{};
-    std::array<std::size_t, 5> firstGroup{};
+    std::array<int, MediaLimitCount> groups{};
+    std::array<std::size_t, MediaLimitCount> first{};
     for (const LimitExceeded& exceeded : fit.exceeded) {
         refused = refused || Refuses(exceeded.limit);
         const auto kind = static_cast<std::size_t>(exceeded.limit);
-        firstGroup[kind] = groups[kind]++ == 0 ? exceeded.group : firstGroup[kind];
+        first[kind] = groups[kind]++ == 0 ? exceeded.group : first[kind];
     }
-    const auto groupsOver = [&](MediaLimit limit, const std::string& what) {
-        const auto kind = static_cast<std::size_t>(limit);
-        return (groups[kind] == 1 ? "group " + std::to_string(firstGroup[kind] + 1)
-                                  : std::to_string(groups[kind]) + " groups") +
-               " over " + what;
-    };
-    const auto capacity = MiniDiscCapacity(disc);
-    std::vector<std::string> named;
-    for (const MediaLimit limit : {MediaLimit::CdTracks, MediaLimit::CdImageMax, MediaLimit::CdImageNormal,
-                                   MediaLimit::MiniDiscTracks, MediaLimit::DiscFull}) {
-        if (groups[static_cast<std::size_t>(limit)] == 0 || Refuses(limit) != refused) {
-            continue;
-        }
-        switch (limit) {
-        case MediaLimit::CdTracks:
-            named.push_back(groupsOver(limit, std::to_string(CdTracksMax) + " files"));
-            break;
-        case MediaLimit::CdImageMax:
-            named.push_back(groupsOver(limit, "99:59"));
-            break;
-        case MediaLimit::CdImageNormal:
-            named.push_back(groupsOver(limit, "80:00"));
-            break;
-        case MediaLimit::MiniDiscTracks:
-            named.push_back("over " + std::to_string(MiniDiscTracksMax) + " tracks");
-            break;
-        case MediaLimit::DiscFull:
-            named.push_back(FormatPlayingTime(fit.total.known - capacity) + " too long for " +
-                            AMiniDiscOf(disc.minutes) + " at " + CompressionName(disc.lp4));
-            break;
+    std::string named;
+    for (std::size_t kind = 0; kind < MediaLimitCount; ++kind) {
+        const auto limit = static_cast<MediaLimit>(kind);
+        if (groups[kind] > 0 && Refuses(limit) == refused) {
+            named += (named.empty() ? "" : ", ") + LimitPhrase(limit, groups[kind], first[kind], fit, disc);
         }
     }
     return named;
-}
-
-std::string Joined(const std::vector<std::string>& parts) {
-    std::string text;
-    for (const std::string& part : parts) {
-        text += (text.empty() ? "" : ", ") + part;
-    }
-    return text;
 }
 
 }  // namespace
@@ -83,14 +71,14 @@ std::string ListSummary(const ListBox& list, const MediaLengths& lengths, DiscCh
     }
     const std::string unknown =
         time.unknown > 0 ? " (the length of " + CountOf(time.unknown, "file", "files") + " is unknown)" : "";
-    const std::string limits = Joined(ExceededLimits(fit, disc));
+    const std::string limits = ExceededLimits(fit, disc);
     if (time.unknown == time.files) {
         return counts + (limits.empty() ? "" : " - " + limits) + unknown;
     }
     const std::string verdict =
         !limits.empty() ? limits
-                        : "fits " + AMiniDiscOf(disc.minutes) + " at " + CompressionName(disc.lp4) + ", " +
-                              FormatPlayingTime(MiniDiscCapacity(disc) - time.known) + " to spare";
+                        : "fits " + DiscText(disc) + ", " + FormatPlayingTime(MiniDiscCapacity(disc) - time.known) +
+                              " to spare";
     return counts + ", " + FormatPlayingTime(time.known) + " - " + verdict + unknown;
 }
 

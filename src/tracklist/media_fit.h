@@ -13,6 +13,7 @@
 
 namespace velutreck {
 
+// The limits a job is measured against, in the order the summary names them.
 enum class MediaLimit {
     CdTracks,        // a group of more than 99 files
     CdImageMax,      // a group longer than any CD image
@@ -20,6 +21,7 @@ enum class MediaLimit {
     MiniDiscTracks,  // more files than the MiniDisc has tracks
     DiscFull,        // longer than the MiniDisc holds
 };
+inline constexpr std::size_t MediaLimitCount = static_cast<std::size_t>(MediaLimit::DiscFull) + 1;
 
 // Start refuses a job over these limits; over the others it asks.
 constexpr bool Refuses(MediaLimit limit) {
