@@ -76,6 +76,8 @@ enum class ControlId : std::uint16_t {
     Frame5,
     Image5,
     chkSendTo,
+    lblDiscLength,
+    cboDiscLength,
 
     // The track list's context menu.
     mnuAdd = 2000,

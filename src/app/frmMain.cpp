@@ -31,7 +31,7 @@ const std::string BusyCopyMessage =
 
 SettingsControls SettingsOf(const MainWindowControls& main) {
     return {main.txtAudioProject, main.txtTempFolder, main.txtImageDrive, main.txtSimpleBurner, main.cboCompression,
-            main.txtPause,        main.chkErase,      main.chkNameTracks, main.chkOnlyAlpha};
+            main.txtPause,        main.chkErase,      main.chkNameTracks, main.chkOnlyAlpha,    main.cboDiscLength};
 }
 
 }  // namespace
@@ -64,6 +64,7 @@ void frmMain::Form_Load(const std::vector<std::string>& commandLineItems) {
     Guarded([&] {
         MainWindowControls& main = controls_.main;
         FillCompressionList(main.cboCompression);
+        FillDiscLengthList(main.cboDiscLength);
         LoadSettings(services_.settings, SettingsOf(main), hidden_);
         PreferProgramFilesX86(main.txtImageDrive, services_.files);
         PreferProgramFilesX86(main.txtSimpleBurner, services_.files);
@@ -166,13 +167,15 @@ void frmMain::cboCompression_Click() {
     Guarded([&] { ShowSummary(); });
 }
 
+void frmMain::cboDiscLength_Click() { cboCompression_Click(); }
+
 void frmMain::LengthsArrived() {
     Guarded([&] { ShowSummary(); });
 }
 
 void frmMain::ShowSummary() {
     const MainWindowControls& main = controls_.main;
-    controls_.lblSummary.SetCaption(ListSummary(main.lstAudioFiles, services_.lengths, main.cboCompression.ListIndex() == 1));
+    controls_.lblSummary.SetCaption(ListSummary(main.lstAudioFiles, services_.lengths, ChosenDisc(main)));
 }
 
 // Only here are the listed files looked at (at Start, when the list changes): a disk that is read every few seconds

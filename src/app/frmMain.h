@@ -73,6 +73,7 @@ public:
     void chkNameTracks_Click();
     void chkSendTo_Click();
     void cboCompression_Click();
+    void cboDiscLength_Click();
     // Lengths of listed files have been read.
     void LengthsArrived();
     // The six track-list commands, from their buttons or from the context menu.
@@ -104,7 +105,8 @@ private:
     SendToServices SendTo();
     // False when another copy runs; this one then unloads, its items handed over or refused.
     bool FirstCopy(const std::vector<std::string>& commandLineItems);
-    // The list's summary follows every change of the list, of its lengths and of the compression.
+    // The list's summary follows every change of the list, of its lengths, of the compression and of
+    // the MiniDisc's length.
     void ShowSummary();
     void ReadLengthsAndShowSummary();
 

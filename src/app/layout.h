@@ -60,9 +60,9 @@ struct LayoutControl {
     std::string_view caption;
     TwipsRect rect;
     // The place in the Tab order, from 0. Pictures have none. A label's place matters too: its
-    // access key moves the focus to the next control in this order. The list's summary and the Send
-    // to box with its heading came later and take the places after 45, so that the places users
-    // and their tools know stay where they were.
+    // access key moves the focus to the next control in this order. The list's summary, the Send
+    // to box with its heading and the MiniDisc's length came later and take the places after 45, so
+    // that the places users and their tools know stay where they were.
     std::optional<int> keyboardOrder;
     ControlStyle style = {};
     Artwork artwork = Artwork::None;
@@ -96,10 +96,11 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
     {"btnQuit", ControlId::btnQuit, ControlKind::Button, Container::Client, "Q&uit",
      {8400, 7440, 1095, 375}, 1, {.cancelButton = true}},
     {"btnReadme", ControlId::btnReadme, ControlKind::Button, Container::Client, "&Help", {9600, 7440, 1095, 375}, 2},
-    // The list's length against the MiniDisc, two lines beside Start: the only room below the list
-    // where the whole text fits, and in sight while the compression is chosen on the Settings tab.
+    // The list's length against the MiniDisc, up to three lines beside Start (all the room between
+    // the tabs and the window's edge, for the limits it names): the only room below the list where
+    // the whole text fits, and in sight while the disc is chosen on the Settings tab.
     {"lblSummary", ControlId::lblSummary, ControlKind::Label, Container::Client, "No files",
-     {2160, 7440, 4920, 375}, 49, {.wraps = true}},
+     {2160, 7350, 4920, 585}, 49, {.wraps = true}},
 
     {"Label4", ControlId::Label4, ControlKind::SectionHeading, Container::FilesTab, "Audio files to write to MiniDisc",
      {240, 480, 2130, 195}, 36},
@@ -163,6 +164,11 @@ inline constexpr auto MainWindowLayout = std::to_array<LayoutControl>({
      {960, 3900, 1470, 195}, 25},
     {"cboCompression", ControlId::cboCompression, ControlKind::DropDownList, Container::SettingsTab, "",
      {2520, 3840, 735, 315}, 26},
+    // Beside the compression: together they make what the disc holds.
+    {"lblDiscLength", ControlId::lblDiscLength, ControlKind::Label, Container::SettingsTab, "MiniDisc &length:",
+     {3480, 3900, 1215, 195}, 50},
+    {"cboDiscLength", ControlId::cboDiscLength, ControlKind::DropDownList, Container::SettingsTab, "",
+     {4800, 3840, 1215, 315}, 51},
     {"lblPause", ControlId::lblPause, ControlKind::Label, Container::SettingsTab, "&Give Simple Burner",
      {960, 4245, 1335, 195}, 27},
     {"txtPause", ControlId::txtPause, ControlKind::TextBox, Container::SettingsTab, "", {2520, 4200, 520, 285}, 28},

@@ -2,17 +2,20 @@
 
 #include <string>
 
+#include "tracklist/media_limits.h"
+
 namespace velutreck {
 
 namespace {
 
-// Where a row's value lives in the window: a text box, a compression index, a check box or a
-// hidden tuning value. Exactly one is set.
+// Where a row's value lives in the window: a text box, a compression index, a check box, a hidden
+// tuning value or the MiniDisc length list, stored as minutes. Exactly one is set.
 struct Binding {
     TextBox* text = nullptr;
     ComboBox* index = nullptr;
     CheckBox* check = nullptr;
     Int16* number = nullptr;
+    ComboBox* minutes = nullptr;
 };
 
 // One binding for each row of SettingRows, in the same order.
@@ -30,6 +33,7 @@ auto Bindings(const SettingsControls& controls, HiddenValues& hidden) {
         {.number = &hidden.lengthOfNames},
         {.number = &hidden.generalShortPause},
         {.number = &hidden.generalLongPause},
+        {.minutes = &controls.cboDiscLength},
     });
     // A row without a binding would have no value to load or save.
     static_assert(std::tuple_size_v<decltype(bindings)> == SettingRows.size());
@@ -40,9 +44,10 @@ std::string StoredValue(const Binding& binding) {
     if (binding.text != nullptr) {
         return binding.text->Text();
     }
-    const Int16 number = binding.index != nullptr   ? binding.index->ListIndex()
-                         : binding.check != nullptr ? binding.check->Value()
-                                                    : *binding.number;
+    const Int16 number = binding.index != nullptr     ? binding.index->ListIndex()
+                         : binding.check != nullptr   ? binding.check->Value()
+                         : binding.minutes != nullptr ? Int16(MiniDiscMinutesAt(binding.minutes->ListIndex()))
+                                                      : *binding.number;
     return std::to_string(number.Value());
 }
 
@@ -61,6 +66,9 @@ void Load(const Binding& binding, const SettingRow& row, const std::string& stor
         binding.index->SetListIndex(StoredNumber(stored, row, true));
     } else if (binding.check != nullptr) {
         binding.check->SetValue(StoredNumber(stored, row, true));
+    } else if (binding.minutes != nullptr) {
+        const Int16 index = MiniDiscLengthIndex(static_cast<int>(StoredNumber(stored, row, false)));
+        binding.minutes->SetListIndex(index >= 0 ? index : MiniDiscLengthIndex(DefaultMiniDiscMinutes));
     } else {
         *binding.number = StoredNumber(stored, row, false);
     }

@@ -1,6 +1,7 @@
 // The user's settings from one start of the program to the next: four paths, the compression, the
-// time given to Simple Burner, three check boxes and the three hidden tuning values. Loaded once at
-// start-up, saved on every press of Start or Stop; a run reads the controls, never the store.
+// time given to Simple Burner, three check boxes, the three hidden tuning values and the MiniDisc's
+// length. Loaded once at start-up, saved on every press of Start or Stop; a run reads the controls,
+// never the store.
 #pragma once
 
 #include <array>
@@ -27,6 +28,7 @@ struct SettingsControls {
     CheckBox& chkErase;
     CheckBox& chkNameTracks;
     CheckBox& chkOnlyAlpha;
+    ComboBox& cboDiscLength;
 };
 
 inline constexpr std::string_view SettingsApplication = "Velutreck";
@@ -51,11 +53,14 @@ inline constexpr auto SettingRows = std::to_array<SettingRow>({
     {"LengthOfNames", "12"},
     {"GeneralShortPause", "3"},
     {"GeneralLongPause", "30"},
+    // Came later, so it is last: the keys before it load, save and log as they always did.
+    {"MiniDiscLength", "80"},
 });
 
 // Fills the controls and the hidden values from the store. Texts are taken exactly as stored. A
-// number that is not a plain decimal 16-bit integer, or a compression index or check state other
-// than 0 and 1, falls back to its key's default. The compression list must hold its items already.
+// number that is not a plain decimal 16-bit integer, a compression index or check state other
+// than 0 and 1, or a MiniDisc length that is not listed, falls back to its key's default. The
+// compression and length lists must hold their items already.
 void LoadSettings(SettingsStore& store, const SettingsControls& controls, HiddenValues& hidden);
 
 // Every key with the value it is saved with, in table order, numbers as plain decimal.

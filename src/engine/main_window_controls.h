@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "tracklist/media_limits.h"
 
 namespace velutreck {
 
@@ -25,6 +26,7 @@ struct MainWindowControls {
     TextBox& txtSimpleBurner;
     Button& btnBrowseForSimpleBurner;
     ComboBox& cboCompression;
+    ComboBox& cboDiscLength;
     TextBox& txtPause;
     CheckBox& chkErase;
     CheckBox& chkNameTracks;
@@ -36,5 +38,10 @@ struct MainWindowControls {
     Timer& tmrMaster;
     FormWindow& form;
 };
+
+// The MiniDisc the list is measured against, as the Settings tab chooses it.
+inline DiscChoice ChosenDisc(const MainWindowControls& controls) {
+    return {MiniDiscMinutesAt(controls.cboDiscLength.ListIndex()), controls.cboCompression.ListIndex() == 1};
+}
 
 }  // namespace velutreck

@@ -2,8 +2,7 @@
 
 #include "base/utf8.h"
 #include "tracklist/list_summary.h"
-#include "tracklist/media_limits.h"
-#include "tracklist/playing_time.h"
+#include "tracklist/media_fit.h"
 
 namespace velutreck {
 
@@ -19,6 +18,31 @@ std::string JoinedLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+std::string LimitText(const LimitExceeded& exceeded, const MediaFit& fit, const MediaJob& job) {
+    const bool ofList = exceeded.limit == MediaLimit::MiniDiscTracks || exceeded.limit == MediaLimit::DiscFull;
+    const PlayingTime& time = ofList ? fit.total : fit.groups[exceeded.group];
+    switch (exceeded.limit) {
+    case MediaLimit::CdTracks:
+        return GroupName(exceeded.group) + " has " + std::to_string(time.files) + " files; an audio CD holds " +
+               std::to_string(CdTracksMax) + " tracks. Insert a break to split it.";
+    case MediaLimit::CdImageMax:
+        return GroupName(exceeded.group) + " plays " + FormatPlayingTime(time.known) +
+               "; no CD image holds more than 99:59.";
+    case MediaLimit::CdImageNormal:
+        return GroupName(exceeded.group) + " plays " + FormatPlayingTime(time.known) +
+               "; Nero writes an image of an 80-minute CD unless it is set to overburn.";
+    case MediaLimit::MiniDiscTracks:
+        return "The list has " + std::to_string(time.files) + " files; a MiniDisc holds " +
+               std::to_string(MiniDiscTracksMax) + " tracks.";
+    case MediaLimit::DiscFull:
+        return "The list plays " + FormatPlayingTime(time.known) + ", " +
+               FormatPlayingTime(time.known - MiniDiscCapacity(job.disc)) + " more than " +
+               AMiniDiscOf(job.disc.minutes) + " holds at " + CompressionName(job.disc.lp4) + "." +
+               (job.erase ? "" : " The tracks already on the disc take space too.");
+    }
+    return {};
+}
+
 }  // namespace
 
 int TitleCellsOf(const std::vector<std::string>& titles) {
@@ -32,37 +56,10 @@ int TitleCellsOf(const std::vector<std::string>& titles) {
 
 MediaProblems CheckMedia(const MediaJob& job, const MediaLengths& lengths) {
     MediaProblems problems;
-    PlayingTime total;
-    for (std::size_t index = 0; index < job.groups.size(); ++index) {
-        PlayingTime time = PlayingTimeOf(job.groups[index], lengths);
-        // Whole seconds, as the messages show them.
-        time.known = std::chrono::round<std::chrono::seconds>(time.known);
-        total.known += time.known;
-        total.files += time.files;
-        problems.unknownLengths += time.unknown + time.reading;
-        if (time.files > CdTracksMax) {
-            problems.refusals.push_back(GroupName(index) + " has " + std::to_string(time.files) +
-                                        " files; an audio CD holds " + std::to_string(CdTracksMax) +
-                                        " tracks. Insert a break to split it.");
-        }
-        if (time.known > CdImageMax) {
-            problems.refusals.push_back(GroupName(index) + " plays " + FormatPlayingTime(time.known) +
-                                        "; no CD image holds more than 99:59.");
-        } else if (time.known > CdImageNormal) {
-            problems.questions.push_back(GroupName(index) + " plays " + FormatPlayingTime(time.known) +
-                                         "; Nero writes an image of an 80-minute CD unless it is set to overburn.");
-        }
-    }
-    if (total.files > MiniDiscTracksMax) {
-        problems.refusals.push_back("The list has " + std::to_string(total.files) + " files; a MiniDisc holds " +
-                                    std::to_string(MiniDiscTracksMax) + " tracks.");
-    }
-    const auto capacity = MiniDiscCapacity(job.lp4);
-    if (total.known > capacity) {
-        problems.questions.push_back(
-            "The list plays " + FormatPlayingTime(total.known) + ", " + FormatPlayingTime(total.known - capacity) +
-            " more than an " + std::to_string(MiniDiscMinutes) + "-minute MiniDisc holds at " +
-            CompressionName(job.lp4) + "." + (job.erase ? "" : " The tracks already on the disc take space too."));
+    const MediaFit fit = FitToMedia(job.groups, lengths, job.disc);
+    problems.unknownLengths = fit.total.unknown + fit.total.reading;
+    for (const LimitExceeded& exceeded : fit.exceeded) {
+        (Refuses(exceeded.limit) ? problems.refusals : problems.questions).push_back(LimitText(exceeded, fit, job));
     }
     const int cells = TitleCellsOf(job.titles);
     if (cells > TitleCells) {

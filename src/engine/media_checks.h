@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "platform/media_lengths.h"
+#include "tracklist/media_limits.h"
 
 namespace velutreck {
 
 struct MediaJob {
     std::vector<std::vector<std::string>> groups;  // the files of each group, in list order
-    bool lp4 = false;
+    DiscChoice disc;
     bool erase = true;
     // Every name the job will type into Simple Burner: the disc name, then the track names.
     std::vector<std::string> titles;

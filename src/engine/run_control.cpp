@@ -79,7 +79,7 @@ void TransferEngine::ToggleRunControls() {
     // The controls a running job locks, in the order they are switched. Start/Stop itself, the
     // track-naming box, the spin buttons and the tabs stay usable. The Send to box is locked with
     // the other settings: its question box would take the keys meant for the driven programs.
-    const std::array<Control*, 24> lockList = {
+    const std::array<Control*, 25> lockList = {
         &controls_.chkAutoBreak,
         &controls_.txtDiscName,
         &controls_.lstAudioFiles,
@@ -98,6 +98,7 @@ void TransferEngine::ToggleRunControls() {
         &controls_.txtSimpleBurner,
         &controls_.btnBrowseForSimpleBurner,
         &controls_.cboCompression,
+        &controls_.cboDiscLength,
         &controls_.txtPause,
         &controls_.chkErase,
         &controls_.chkOnlyAlpha,

@@ -30,8 +30,7 @@ std::string GroupLogLine(std::size_t index, const PlayingTime& time) {
 
 void TransferEngine::CheckJobAgainstMedia() {
     const ListBox& list = controls_.lstAudioFiles;
-    const bool lp4 = Compression() == 1;
-    MediaJob job{ListGroups(list), lp4, controls_.chkErase.Value() != 0, {DiscName()}};
+    MediaJob job{ListGroups(list), ChosenDisc(controls_), controls_.chkErase.Value() != 0, {DiscName()}};
     const std::vector<std::string> files = ListFiles(list);
     services_.lengths.Read(files);
     services_.lengths.WaitFor(files, LengthsWait);
@@ -39,7 +38,7 @@ void TransferEngine::CheckJobAgainstMedia() {
     for (std::size_t index = 0; index < job.groups.size(); ++index) {
         log_.Line(GroupLogLine(index, PlayingTimeOf(job.groups[index], services_.lengths)));
     }
-    log_.Line("Summary: " + ListSummary(list, services_.lengths, lp4));
+    log_.Line("Summary: " + ListSummary(list, services_.lengths, job.disc));
 
     if (job.erase && controls_.chkNameTracks.Value() != 0) {
         const bool onlyAlpha = controls_.chkOnlyAlpha.Value() != 0;

@@ -62,8 +62,4 @@ PlayingTime TopGroupPlayingTime(const ListBox& list, const MediaLengths& lengths
     return PlayingTimeOf(group, lengths);
 }
 
-PlayingTime ListPlayingTime(const ListBox& list, const MediaLengths& lengths) {
-    return PlayingTimeOf(ListFiles(list), lengths);
-}
-
 }  // namespace velutreck

@@ -28,6 +28,5 @@ std::vector<std::string> ListFiles(const ListBox& list);
 // The group that starts at entry 0, the next one the job takes; nothing when the list begins with
 // a marker or is empty.
 PlayingTime TopGroupPlayingTime(const ListBox& list, const MediaLengths& lengths);
-PlayingTime ListPlayingTime(const ListBox& list, const MediaLengths& lengths);
 
 }  // namespace velutreck

@@ -25,7 +25,7 @@ MemoryForm::MemoryForm(std::uint32_t handle)
            btnBrowseForTempFolder,   txtImageDrive,
            btnBrowseForImageDrive,   txtSimpleBurner,
            btnBrowseForSimpleBurner, cboCompression,
-           txtPause,          chkErase,
+           cboDiscLength,     txtPause,          chkErase,
            chkNameTracks,     chkOnlyAlpha,
            chkSendTo,         btnStartStop,      btnQuit,
            btnReadme,         tmrMaster,
@@ -52,6 +52,7 @@ Control& MemoryForm::ControlFor(ControlId id) {
     case ControlId::txtPause: return txtPause;
     case ControlId::lstAudioFiles: return lstAudioFiles;
     case ControlId::cboCompression: return cboCompression;
+    case ControlId::cboDiscLength: return cboDiscLength;
     case ControlId::btnStartStop: return btnStartStop;
     case ControlId::btnQuit: return btnQuit;
     case ControlId::btnReadme: return btnReadme;

@@ -77,7 +77,7 @@ struct MemoryForm {
     MemoryCheckBox chkAutoBreak, chkErase, chkNameTracks, chkOnlyAlpha, chkSendTo;
     MemoryTextBox txtDiscName, txtAudioProject, txtTempFolder, txtImageDrive, txtSimpleBurner, txtPause;
     MemoryListBox lstAudioFiles;
-    MemoryComboBox cboCompression;
+    MemoryComboBox cboCompression, cboDiscLength;
     MemoryButton btnStartStop, btnQuit, btnReadme, btnAdd, btnInsertBreak, btnRemove, btnRemoveAll, btnUp, btnDown;
     MemoryButton btnBrowseForAudioProject, btnBrowseForTempFolder, btnBrowseForImageDrive, btnBrowseForSimpleBurner;
     MemoryLabel lblAppName, lblAppName2, lblCopyright, lblSummary;

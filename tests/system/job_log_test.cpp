@@ -40,12 +40,13 @@ TEST(JobLog, AWholeJobShowsItsSettingsListStatesAndEveryOperationWithWhatItWasGi
     // Each line is stamped with the seconds since Start.
     EXPECT_NEAR(std::stod(lines[lines.size() - 2]), (session.Now() - start) / 1000.0, 1.0);
     EXPECT_EQ(lines[0], "=== Velutreck job, 2003-04-15 20:00:00, version 2003.04.15");
-    EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 19),
+    EXPECT_EQ(Lines(lines.begin() + 1, lines.begin() + 20),
               (Lines{"AudioProject: C:\\Audio\\Empty.nra", "TempFolder: C:\\Temp\\",
                      "ImageDrive: C:\\Program Files\\ahead\\ImageDrive\\ImageDrive.exe",
                      "SimpleBurner: C:\\Program Files\\Sony\\Net MD Simple Burner\\NetMDSB.exe", "Compression: 1",
                      "SimpleBurnerPause: 30", "EraseMiniDisc: 1", "NameTracks: 1", "UseOnlyAlpha: 1",
-                     "LengthOfNames: 12", "GeneralShortPause: 3", "GeneralLongPause: 30", "List (4 entries):",
+                     "LengthOfNames: 12", "GeneralShortPause: 3", "GeneralLongPause: 30", "MiniDiscLength: 80",
+                     "List (4 entries):",
                      "  C:\\Music\\A.mp3", "  C:\\Music\\B.mp3", "  ---Break---", "  C:\\Music\\C.mp3",
                      "      0.0 s  State 1, Starting"}));
 

@@ -43,6 +43,12 @@ Strings ListGroup(SimSession& session, const std::string& name, int files, std::
     return paths;
 }
 
+// The summary once the lengths of the files added have been read.
+std::string SummaryOnceRead(SimSession& session) {
+    session.RunFor(1000);
+    return session.controls.lblSummary.Caption();
+}
+
 // Start, OK at the checklist, and the answer given to a question if one comes.
 void StartAnswering(SimSession& session, MessageBoxAnswer answer) {
     session.messageBoxes.AnswerNext(MessageBoxAnswer::Ok);
@@ -66,6 +72,8 @@ TEST(StartChecks, WhatNoCdImageOrMiniDiscCanHoldIsRefusedInOneMessageBeforeAnyth
     ListGroup(session, "More", 99, seconds(1));
     ListGroup(session, "Most", 55, seconds(1));
     const Strings list = session.ListEntries();
+    EXPECT_EQ(SummaryOnceRead(session),
+              "256 files in 4 groups, 2:32:34 - group 1 over 99 files, group 2 over 99:59, over 254 tracks");
     StartAnswering(session, MessageBoxAnswer::Ok);
 
     ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
@@ -103,10 +111,90 @@ TEST(StartChecks, ALongGroupAndAFullDiscAreAskedAboutAndCancelEndsTheJobAsAtTheC
     EXPECT_EQ(session.Caption(), "Velutreck");
     ExpectEndedBeforeAnything(session, list);
     const std::string log = *session.desktop->Files().ReadFile(standard_desktop::LogFolder + "\\Velutreck.log");
-    EXPECT_NE(log.find("Summary: 5 files in 4 groups, 2:44:20 - 4:20 too long for an 80-minute MiniDisc at LP2 (the "
-                       "length of 1 file is unknown)\r\n"),
+    EXPECT_NE(log.find("Summary: 5 files in 4 groups, 2:44:20 - group 1 over 80:00, 4:20 too long for an 80-minute "
+                       "MiniDisc at LP2 (the length of 1 file is unknown)\r\n"),
               std::string::npos);
     EXPECT_TRUE(log.ends_with(" s  Job was cancelled at the question before it.\r\n\r\n")) << log;
+}
+
+// The summary and Start measure each group in whole seconds, as the messages show it: three groups
+// of 53:20.4 fill an 80-minute disc at LP2 exactly, and of 53:20.6 they are 0:03 too long; a group
+// of 80:00.4 is no longer than Nero's 80-minute image.
+TEST(StartChecks, TheSummaryAndStartAgreeAtTheDiscsLimitAndJustOverIt) {
+    SimSession session;
+    session.Load();
+    session.controls.cboCompression.SetListIndex(0);
+    for (const char* name : {"One", "Two", "Three"}) {
+        ListGroup(session, name, 1, minutes(53) + std::chrono::milliseconds(20'400));
+    }
+    EXPECT_EQ(SummaryOnceRead(session),
+              "3 files in 3 groups, 2:40:00 - fits an 80-minute MiniDisc at LP2, 0:00 to spare");
+    StartAnswering(session, MessageBoxAnswer::Cancel);
+    EXPECT_EQ(session.messageBoxes.Shown().size(), 1u);
+    EXPECT_TRUE(session.IsRunning());
+    session.PressStartStop();
+
+    SimSession over;
+    over.Load();
+    over.controls.cboCompression.SetListIndex(0);
+    for (const char* name : {"One", "Two", "Three"}) {
+        ListGroup(over, name, 1, minutes(53) + std::chrono::milliseconds(20'600));
+    }
+    EXPECT_EQ(SummaryOnceRead(over),
+              "3 files in 3 groups, 2:40:03 - 0:03 too long for an 80-minute MiniDisc at LP2");
+    StartAnswering(over, MessageBoxAnswer::Cancel);
+    ASSERT_EQ(over.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(over.messageBoxes.Shown()[1].text,
+              "The list plays 2:40:03, 0:03 more than an 80-minute MiniDisc holds at LP2.\r\n\r\nStart anyway?");
+
+    SimSession nero;
+    nero.Load();
+    ListGroup(nero, "Nero", 1, minutes(80) + std::chrono::milliseconds(400));
+    EXPECT_EQ(SummaryOnceRead(nero),
+              "1 file in 1 group, 1:20:00 - fits an 80-minute MiniDisc at LP4, 4:00:00 to spare");
+    StartAnswering(nero, MessageBoxAnswer::Cancel);
+    EXPECT_EQ(nero.messageBoxes.Shown().size(), 1u);
+    EXPECT_TRUE(nero.IsRunning());
+}
+
+TEST(StartChecks, TheSummaryNamesTheTracksStartRefusesAShortListFor) {
+    SimSession session;
+    session.Load();
+    for (const char* name : {"One", "Two", "Three"}) {
+        ListGroup(session, name, 85, seconds(30));
+    }
+    EXPECT_EQ(SummaryOnceRead(session), "255 files in 3 groups, 2:07:30 - over 254 tracks");
+    StartAnswering(session, MessageBoxAnswer::Ok);
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(session.messageBoxes.Shown()[1].text, "Error: The list has 255 files; a MiniDisc holds 254 tracks.");
+}
+
+// The length chosen on the Settings tab measures the list at once, asks at Start and is saved.
+TEST(StartChecks, OnA74MinuteDiscTheSummaryAndTheQuestionAtStartUseItsLength) {
+    SimSession session;
+    session.Load();
+    session.controls.cboCompression.SetListIndex(0);
+    ListGroup(session, "One", 1, minutes(72) + seconds(25));
+    ListGroup(session, "Two", 1, minutes(72) + seconds(25));
+    EXPECT_EQ(SummaryOnceRead(session),
+              "2 files in 2 groups, 2:24:50 - fits an 80-minute MiniDisc at LP2, 15:10 to spare");
+    session.controls.cboDiscLength.SetListIndex(1);
+    session.form.cboDiscLength_Click();
+    EXPECT_EQ(SummaryOnceRead(session),
+              "2 files in 2 groups, 2:24:50 - fits a 74-minute MiniDisc at LP2, 3:10 to spare");
+    session.controls.cboDiscLength.SetListIndex(0);
+    session.form.cboDiscLength_Click();
+    EXPECT_EQ(SummaryOnceRead(session),
+              "2 files in 2 groups, 2:24:50 - 24:50 too long for a 60-minute MiniDisc at LP2");
+
+    session.controls.cboDiscLength.SetListIndex(1);
+    ListGroup(session, "Three", 1, minutes(4));
+    StartAnswering(session, MessageBoxAnswer::Cancel);
+    ASSERT_EQ(session.messageBoxes.Shown().size(), 2u);
+    EXPECT_EQ(session.messageBoxes.Shown()[1].text,
+              "The list plays 2:28:50, 0:50 more than a 74-minute MiniDisc holds at LP2.\r\n\r\nStart anyway?");
+    EXPECT_EQ(session.settings.Writes().back().key, "MiniDiscLength");
+    EXPECT_EQ(session.settings.Writes().back().value, "74");
 }
 
 TEST(StartChecks, OkToTheQuestionRecordsTheJob) {

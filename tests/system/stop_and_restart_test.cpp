@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/settings.h"
 #include "drivers/modPublic.h"
 #include "rehearsal/standins/mini_disc.h"
 #include "support/sim_session.h"
@@ -57,7 +58,7 @@ TEST(StopAndRestart, StopInEveryStateFreezesTheJobAndTheNextStartRecordsWhatIsLe
 
         session.settings.ClearWrites();
         session.PressStartStop();
-        EXPECT_EQ(session.settings.Writes().size(), 12u);
+        EXPECT_EQ(session.settings.Writes().size(), SettingRows.size());
         EXPECT_EQ(session.controls.btnStartStop.Caption(), "&Start");
         EXPECT_TRUE(session.controls.lstAudioFiles.Enabled());
         session.RunFor(Hour);

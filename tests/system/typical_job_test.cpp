@@ -129,10 +129,10 @@ TEST(TypicalJob, TheJobLocksTheListAndTheSettingsAndUnlocksThemAtItsEnd) {
         ControlId::btnBrowseForTempFolder, ControlId::txtImageDrive, ControlId::btnBrowseForImageDrive,
         ControlId::txtSimpleBurner, ControlId::btnBrowseForSimpleBurner, ControlId::cboCompression,
         ControlId::txtPause,       ControlId::chkErase,           ControlId::btnQuit,
-        ControlId::btnReadme,      ControlId::chkSendTo,
+        ControlId::btnReadme,      ControlId::chkSendTo,          ControlId::cboDiscLength,
     };
     const auto expectLocked = [&](bool duringJob) {
-        for (auto id = ControlId::SSTab1; id <= ControlId::chkSendTo;
+        for (auto id = ControlId::SSTab1; id <= ControlId::cboDiscLength;
              id = static_cast<ControlId>(static_cast<int>(id) + 1)) {
             try {
                 EXPECT_EQ(session.controls.ControlFor(id).Enabled(), !(duringJob && locked.contains(id)))

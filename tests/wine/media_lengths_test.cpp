@@ -208,9 +208,16 @@ TEST_F(MediaLengths, AListLongerThanTheDiscIsQuestionedAndCancelEndsTheJob) {
     ASSERT_NE(window, nullptr);
     const std::string summary = "3 files in 3 groups, 2:45:00 - 5:00 too long for an 80-minute MiniDisc at LP2";
     ASSERT_TRUE(Eventually([&] { return Summary(window) == summary; })) << Summary(window);
+    // A 74-minute disc chosen in the list, as the list tells its window.
+    const HWND length = ControlOf(window, ControlId::cboDiscLength);
+    SendMessageW(length, CB_SETCURSEL, 1, 0);
+    SendMessageW(GetParent(length), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(length), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(length));
+    EXPECT_EQ(Summary(window), "3 files in 3 groups, 2:45:00 - 17:00 too long for a 74-minute MiniDisc at LP2");
 
     EXPECT_EQ(StartPastTheChecklist(window, operating::Answer::Cancel),
-              "The list plays 2:45:00, 5:00 more than an 80-minute MiniDisc holds at LP2.\r\n\r\nStart anyway?");
+              "The list plays 2:45:00, 17:00 more than a 74-minute MiniDisc holds at LP2.\r\n\r\nStart anyway?");
+    EXPECT_EQ(StoredSetting("MiniDiscLength"), "74");
     EXPECT_TRUE(Eventually([&] { return TextOf(ControlOf(window, ControlId::btnStartStop)) == "&Start"; }));
     EXPECT_EQ(operating::CaptionOf(window), "Velutreck");
     EXPECT_EQ(operating::ListEntries(window).size(), 5u);

@@ -39,6 +39,7 @@ TEST_F(VelutreckWindow, AFreshStartShowsTheDefaultsRefusesASecondCopyAndKeepsIts
         EXPECT_EQ(TextOf(window), "Velutreck");
         EXPECT_EQ(TextOf(Control(window, ControlId::txtAudioProject)), "(not specified)");
         EXPECT_EQ(TextOf(Control(window, ControlId::cboCompression)), "LP4");
+        EXPECT_EQ(TextOf(Control(window, ControlId::cboDiscLength)), "80 minutes");
         EXPECT_TRUE(Checked(Control(window, ControlId::chkErase)));
         EXPECT_EQ(SendMessageW(Control(window, ControlId::SSTab1), TCM_GETCURSEL, 0, 0), 0) << "Files is not in front";
         EXPECT_TRUE(IsWindowVisible(Control(window, ControlId::lstAudioFiles)));
@@ -71,16 +72,19 @@ TEST_F(VelutreckWindow, AFreshStartShowsTheDefaultsRefusesASecondCopyAndKeepsIts
     EXPECT_EQ(StoredSetting("Compression"), "1");
     EXPECT_EQ(StoredSetting("EraseMiniDisc"), "1");
     EXPECT_EQ(StoredSetting("GeneralLongPause"), "30");
+    EXPECT_EQ(StoredSetting("MiniDiscLength"), "80");
 
     StoreSetting("SimpleBurnerPause", "45");
     StoreSetting("Compression", "0");
     StoreSetting("TempFolder", "D:\\Temp\\Müller\\");
     StoreSetting("EraseMiniDisc", "0");
+    StoreSetting("MiniDiscLength", "74");
     const VelutreckProcess again;
     const HWND window = again.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(TextOf(Control(window, ControlId::txtPause)), "45");
     EXPECT_EQ(TextOf(Control(window, ControlId::cboCompression)), "LP2");
+    EXPECT_EQ(TextOf(Control(window, ControlId::cboDiscLength)), "74 minutes");
     EXPECT_EQ(TextOf(Control(window, ControlId::txtTempFolder)), "D:\\Temp\\Müller\\");
     EXPECT_FALSE(Checked(Control(window, ControlId::chkErase)));
     EXPECT_TRUE(Checked(Control(window, ControlId::chkNameTracks)));
@@ -167,6 +171,11 @@ TEST_F(VelutreckWindow, TheContextMenuActsOnTheEntrySelectedBeforeTheRightClickA
     ASSERT_TRUE(BringForward(window));
     PressWithAlt('C');
     EXPECT_TRUE(Eventually([&] { return FocusOf(velutreck.ThreadId()) == Control(window, ControlId::cboCompression); }));
+    // Alt+L leads to the MiniDisc's length, and the arrow keys choose it.
+    PressWithAlt('L');
+    EXPECT_TRUE(Eventually([&] { return FocusOf(velutreck.ThreadId()) == Control(window, ControlId::cboDiscLength); }));
+    Press(VK_UP);
+    EXPECT_TRUE(Eventually([&] { return TextOf(Control(window, ControlId::cboDiscLength)) == "74 minutes"; }));
     PressWithAlt('G');
     EXPECT_TRUE(Eventually([&] { return FocusOf(velutreck.ThreadId()) == Control(window, ControlId::txtPause); }));
     // The arrow keys in the pause box work its up-down control.

@@ -3,6 +3,8 @@
 // tab in build/screenshots/ to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "app/layout.h"
@@ -82,6 +84,29 @@ void ExpectLabelsClear(HWND window, Container page) {
     }
 }
 
+// Whether a label that wraps its text shows all of it: wrapped at the label's width in the window's
+// font at this DPI (a font handle of the program means nothing here), the text is no taller than
+// the label.
+bool ShowsAllItsText(HWND label, int dpi) {
+    RECT box{};
+    GetClientRect(label, &box);
+    wchar_t text[512] = {};
+    GetWindowTextW(label, text, static_cast<int>(std::size(text)));
+    LOGFONTW look{};
+    look.lfHeight = -static_cast<LONG>(std::floor(MainWindowFont.points * dpi / 72.0));
+    look.lfCharSet = DEFAULT_CHARSET;
+    std::copy(MainWindowFont.face.begin(), MainWindowFont.face.end(), look.lfFaceName);
+    const HFONT font = CreateFontIndirectW(&look);
+    const HDC dc = GetDC(label);
+    const HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT needed = box;
+    DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    SelectObject(dc, oldFont);
+    ReleaseDC(label, dc);
+    DeleteObject(font);
+    return needed.bottom <= box.bottom;
+}
+
 class WindowAtDpi : public testing::TestWithParam<int> {};
 
 TEST_P(WindowAtDpi, IsScaledFromTwipsWithNoLabelRunningIntoItsNeighboursOnAnyTab) {
@@ -117,9 +142,12 @@ TEST_P(WindowAtDpi, IsScaledFromTwipsWithNoLabelRunningIntoItsNeighboursOnAnyTab
         }
     }
     SendMessageW(list, LB_SETCURSEL, 1, 0);
-    SendMessageW(ControlOf(window, ControlId::lblSummary), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(L"214 files in 13 groups, 12:31:07 - 10:11:07 too long for an 80-minute "
-                                          L"MiniDisc at LP2 (the length of 12 files is unknown)"));
+    // Groups too long for Nero's image, a list too long for the disc and lengths unknown.
+    const HWND summary = ControlOf(window, ControlId::lblSummary);
+    SendMessageW(summary, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"214 files in 13 groups, 12:31:07 - 2 groups over 80:00, 9:51:07 too long "
+                                          L"for an 80-minute MiniDisc at LP2 (the length of 12 files is unknown)"));
+    EXPECT_TRUE(ShowsAllItsText(summary, dpi));
     SendMessageW(ControlOf(window, ControlId::txtAudioProject), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(L"C:\\Documents and Settings\\All Users\\Shared Documents\\Nero "
                                           L"projects\\Velutreck\\An empty audio project for every MiniDisc.nra"));

@@ -143,6 +143,12 @@ void MainWindow::OnCommand(int id, int code) {
         }
         return;
     }
+    if (id == static_cast<int>(ControlId::cboDiscLength)) {
+        if (code == CBN_SELCHANGE) {
+            gate.Run([&] { frm.cboDiscLength_Click(); });
+        }
+        return;
+    }
     if (code != BN_CLICKED) {
         return;
     }

@@ -20,7 +20,7 @@ struct WindowControls {
     Win32CheckBox chkAutoBreak, chkErase, chkNameTracks, chkOnlyAlpha, chkSendTo;
     Win32TextBox txtDiscName, txtAudioProject, txtTempFolder, txtImageDrive, txtSimpleBurner, txtPause;
     Win32ListBox lstAudioFiles;
-    Win32ComboBox cboCompression;
+    Win32ComboBox cboCompression, cboDiscLength;
     Win32Button btnStartStop, btnQuit, btnReadme, btnAdd, btnInsertBreak, btnRemove, btnRemoveAll, btnUp, btnDown;
     Win32Button btnBrowseForAudioProject, btnBrowseForTempFolder, btnBrowseForImageDrive, btnBrowseForSimpleBurner;
     Win32Label lblAppName, lblAppName2, lblCopyright, lblSummary;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/settings.h"
 #include "rehearsal/desktop/standard_desktop.h"
 #include "tracklist/context_menu.h"
 #include "support/sim_session.h"
@@ -194,7 +195,7 @@ TEST(FormHandlers, QuitLosesEditsAndHelpOpensThePageBesideTheProgram) {
     EXPECT_TRUE(session.settings.Writes().empty());
 }
 
-TEST(FormHandlers, StartAndStopSaveTheTwelveSettingsEachTime) {
+TEST(FormHandlers, StartAndStopSaveEverySettingEachTime) {
     SimSession session;
     session.Load();
     session.controls.txtAudioProject.SetText("");
@@ -202,7 +203,7 @@ TEST(FormHandlers, StartAndStopSaveTheTwelveSettingsEachTime) {
     session.settings.ClearWrites();
     session.PressStartStop();
     session.PressStartStop();
-    ASSERT_EQ(session.settings.Writes().size(), 24u);
+    ASSERT_EQ(session.settings.Writes().size(), 2 * SettingRows.size());
     EXPECT_EQ(session.settings.Writes()[0].key, "AudioProject");
     EXPECT_EQ(session.settings.Writes()[0].value, "");
     EXPECT_EQ(session.settings.Writes()[5].value, "45");

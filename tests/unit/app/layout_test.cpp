@@ -12,20 +12,21 @@
 namespace velutreck {
 namespace {
 
-TEST(Layout, KeyboardOrderRunsFrom0To49WithoutGapsAndOnlyPicturesHaveNone) {
+TEST(Layout, KeyboardOrderRunsFrom0To51WithoutGapsAndOnlyPicturesHaveNone) {
     int next = 0;
     for (const LayoutControl* control : ControlsInKeyboardOrder()) {
         EXPECT_EQ(control->keyboardOrder, next) << control->name;
         ++next;
     }
-    EXPECT_EQ(next, 50);
+    EXPECT_EQ(next, 52);
     for (const LayoutControl& control : MainWindowLayout) {
         EXPECT_EQ(control.keyboardOrder.has_value(), control.kind != ControlKind::Picture) << control.name;
     }
     EXPECT_EQ(ControlsInKeyboardOrder().front()->id, InitialFocus);
     // The controls added to the first window come after its places 0 to 45, which stay as they were.
     for (const LayoutControl* control : ControlsInKeyboardOrder()) {
-        const bool added = std::set<std::string_view>{"lblSummary", "Label13", "Frame5", "chkSendTo"}.contains(control->name);
+        const bool added = std::set<std::string_view>{"lblSummary", "Label13", "Frame5", "chkSendTo",
+                                                                      "lblDiscLength", "cboDiscLength"}.contains(control->name);
         EXPECT_EQ(*control->keyboardOrder >= 46, added) << control->name;
     }
     EXPECT_EQ(ControlsInKeyboardOrder()[33]->id, ControlId::lblAppName);
@@ -79,7 +80,7 @@ TEST(Layout, ALabelsAccessKeyLeadsToTheInputBesideIt) {
         EXPECT_TRUE(next.kind == ControlKind::TextBox || next.kind == ControlKind::DropDownList) << label.name;
         EXPECT_LT(next.rect.top, label.rect.top + 300) << label.name << " and " << next.name << " are not side by side";
     }
-    EXPECT_EQ(labelsWithKeys, 7);
+    EXPECT_EQ(labelsWithKeys, 8);
 }
 
 TEST(Layout, OnlyTheNeroHeadingShowsALiteralAmpersand) {

@@ -16,13 +16,17 @@ namespace {
 // The settings controls of one window, as start-up leaves them before the settings are loaded.
 struct Window {
     MemoryTextBox audioProject, tempFolder, imageDrive, simpleBurner, pause;
-    MemoryComboBox compression;
+    MemoryComboBox compression, discLength;
     MemoryCheckBox erase, nameTracks, onlyAlpha;
     HiddenValues hidden{.lengthOfNames = 99, .generalShortPause = 99, .generalLongPause = 99};
     SettingsControls controls{audioProject, tempFolder, imageDrive, simpleBurner, compression,
-                              pause,        erase,      nameTracks, onlyAlpha};
+                              pause,        erase,      nameTracks, onlyAlpha,    discLength};
 
-    Window() { FillCompressionList(compression); }
+    Window() {
+        FillCompressionList(compression);
+        FillDiscLengthList(discLength);
+        discLength.SetListIndex(0);
+    }
 };
 
 TEST(Settings, AnEmptyStoreShowsEveryDefaultAndWritesNothing) {
@@ -42,11 +46,13 @@ TEST(Settings, AnEmptyStoreShowsEveryDefaultAndWritesNothing) {
     EXPECT_EQ(window.hidden.lengthOfNames, 12);
     EXPECT_EQ(window.hidden.generalShortPause, 3);
     EXPECT_EQ(window.hidden.generalLongPause, 30);
+    EXPECT_EQ(window.discLength.Item(window.discLength.ListIndex()), "80 minutes");
     EXPECT_TRUE(store.Writes().empty());
 }
 
 // What one save wrote reaches the right controls at the next start, and the save after that
-// writes it all back, key by key in table order, untouched.
+// writes it all back, key by key in table order, untouched. Settings stored before the MiniDisc's
+// length could be chosen read as they did, and the length follows them as 80 minutes.
 TEST(Settings, StoredValuesReachTheirControlsAndAreWrittenBackUnchangedInOrder) {
     const std::vector<SettingWrite> stored{
         {"Velutreck", "Settings", "AudioProject", ""},
@@ -82,13 +88,30 @@ TEST(Settings, StoredValuesReachTheirControlsAndAreWrittenBackUnchangedInOrder) 
     EXPECT_EQ(window.hidden.generalShortPause, -32768);
     EXPECT_EQ(window.hidden.generalLongPause, 32767);
 
+    EXPECT_EQ(window.discLength.Item(window.discLength.ListIndex()), "80 minutes");
+
     SaveSettings(store, window.controls, window.hidden);
     const std::vector<SettingWrite> saved(store.Writes().begin() + stored.size(), store.Writes().end());
-    EXPECT_EQ(saved, stored);
+    std::vector<SettingWrite> expected = stored;
+    expected.push_back({"Velutreck", "Settings", "MiniDiscLength", "80"});
+    EXPECT_EQ(saved, expected);
+}
+
+TEST(Settings, TheMiniDiscLengthIsStoredAsItsMinutesAndReadBackAtTheNextStart) {
+    for (const std::string minutes : {"60", "74", "80"}) {
+        MemorySettingsStore store;
+        store.WriteSetting("Velutreck", "Settings", "MiniDiscLength", minutes);
+        Window window;
+        LoadSettings(store, window.controls, window.hidden);
+        EXPECT_EQ(window.discLength.Item(window.discLength.ListIndex()), minutes + " minutes");
+        SaveSettings(store, window.controls, window.hidden);
+        EXPECT_EQ(store.Writes().back(), (SettingWrite{"Velutreck", "Settings", "MiniDiscLength", minutes}));
+    }
 }
 
 // A number is taken when it is plain decimal within 16 bits and, for the compression index and the
-// three check states, 0 or 1; anything else falls back to its key's default. Texts are never mended.
+// three check states, 0 or 1, and for the MiniDisc's length 60, 74 or 80; anything else falls back
+// to its key's default. Texts are never mended.
 TEST(Settings, StoredNumbersTheWindowCouldNotHaveWrittenFallBackToTheirDefaults) {
     struct Case {
         std::string stored;
@@ -120,6 +143,7 @@ TEST(Settings, StoredNumbersTheWindowCouldNotHaveWrittenFallBackToTheirDefaults)
         EXPECT_EQ(window.hidden.lengthOfNames, c.asTuningValue.value_or(12));
         EXPECT_EQ(window.hidden.generalShortPause, c.asTuningValue.value_or(3));
         EXPECT_EQ(window.hidden.generalLongPause, c.asTuningValue.value_or(30));
+        EXPECT_EQ(window.discLength.Item(window.discLength.ListIndex()), "80 minutes");
         EXPECT_EQ(window.pause.Text(), c.stored);
     }
 }

@@ -27,7 +27,7 @@ TEST(MediaChecks, AJobWithinEveryLimitRaisesNothing) {
     const Strings third = Group("C", 56, lengths, seconds(0));
     lengths.Known(third.front(), seconds(96));
     const MediaJob job{{Group("A", 99, lengths, seconds(48)), Group("B", 99, lengths, seconds(48)), third},
-                       false, true, {"Velutreck Disc"}};
+                       {80, false}, true, {"Velutreck Disc"}};
     const MediaProblems problems = CheckMedia(job, lengths);
     EXPECT_TRUE(problems.refusals.empty());
     EXPECT_TRUE(problems.questions.empty());
@@ -39,7 +39,7 @@ TEST(MediaChecks, RefusesWhatNoCdImageOrMiniDiscCanHoldNamingEachProblem) {
     const MediaJob job{{Group("A", 100, lengths, seconds(1)), Group("B", 1, lengths, minutes(99) + seconds(59)),
                         Group("C", 1, lengths, minutes(100)), Group("D", 99, lengths, seconds(1)),
                         Group("E", 55, lengths, seconds(1))},
-                       true, true, {"Disc"}};
+                       {80, true}, true, {"Disc"}};
     const MediaProblems problems = CheckMedia(job, lengths);
     EXPECT_EQ(RefusalMessage(problems),
               "Error: Group 1 has 100 files; an audio CD holds 99 tracks. Insert a break to split it.\r\n"
@@ -54,7 +54,7 @@ TEST(MediaChecks, AsksAboutALongGroupAFullDiscAndTooMuchTitleTextCountingUnknown
     FixedMediaLengths lengths;
     Strings second = Group("B", 2, lengths, minutes(40));
     second.push_back("C:\\B\\unknown.vqf");
-    MediaJob job{{Group("A", 1, lengths, minutes(80) + seconds(1)), second}, false, false, {}};
+    MediaJob job{{Group("A", 1, lengths, minutes(80) + seconds(1)), second}, {80, false}, false, {}};
     // 255 cells: the disc name takes 2 (8 characters), 253 names of 7 characters 1 each.
     job.titles = {"Velutrec", "\xC3\xA9" "bcdefg"};
     job.titles.resize(254, "abcdefg");
@@ -69,7 +69,7 @@ TEST(MediaChecks, AsksAboutALongGroupAFullDiscAndTooMuchTitleTextCountingUnknown
 
     job.titles.push_back("x");
     job.erase = true;
-    job.lp4 = true;
+    job.disc.lp4 = true;
     problems = CheckMedia(job, lengths);
     EXPECT_EQ(problems.questions.size(), 2u);
     EXPECT_EQ(problems.questions.back(),
@@ -84,7 +84,7 @@ TEST(MediaChecks, UnknownLengthsAloneNeverRefuseNorAsk) {
         group.push_back("C:\\" + std::to_string(i) + ".vqf");
     }
     lengths.Reading(group.front());
-    const MediaProblems problems = CheckMedia({{group}, false, true, {"Disc"}}, lengths);
+    const MediaProblems problems = CheckMedia({{group}, {80, false}, true, {"Disc"}}, lengths);
     EXPECT_TRUE(problems.refusals.empty());
     EXPECT_TRUE(problems.questions.empty());
     EXPECT_EQ(problems.unknownLengths, 99);
