@@ -201,8 +201,7 @@ private:
 
 // The help page's pictures, at 96 dpi: three albums named on the command line, as Send to names
 // them, each a group of its own; the live album split into its two sets with Insert Break on the
-// entry chosen with the arrow keys; and the settings a Windows 10 or 11 user's earlier session
-// saved. The summary is the one the program computes from the files' headers.
+// entry a click selects; and the settings a Windows 10 or 11 user's earlier session saved. The summary is the one the program computes from the files' headers.
 TEST(HelpPictures, AnEveningOfThreeAlbumsAddedAndSplitAsAUserDoesFitsAnEightyMinuteDiscAtLP2) {
     const SystemDpi systemDpi(96);
     const std::string music = Environment(L"USERPROFILE") + "\\Music";
