@@ -26,11 +26,8 @@ void Append32(std::string& out, std::uint32_t value) {
     Append16(out, static_cast<std::uint16_t>(value >> 16));
 }
 
-}  // namespace
-
-std::string ToneWave(int milliseconds, double hertz) {
-    const std::uint32_t samples = SampleRate * static_cast<std::uint32_t>(milliseconds) / 1000;
-    const std::uint32_t dataBytes = samples * BytesPerSample;
+// The header of such a file whose samples take `dataBytes`.
+std::string WaveHeader(std::uint32_t dataBytes) {
     std::string wave = "RIFF";
     Append32(wave, 36 + dataBytes);
     wave += "WAVEfmt ";
@@ -43,11 +40,31 @@ std::string ToneWave(int milliseconds, double hertz) {
     Append16(wave, 16);
     wave += "data";
     Append32(wave, dataBytes);
+    return wave;
+}
+
+std::uint32_t SampleCount(int milliseconds) {
+    return static_cast<std::uint32_t>(std::uint64_t{SampleRate} * static_cast<std::uint64_t>(milliseconds) / 1000);
+}
+
+}  // namespace
+
+std::string ToneWave(int milliseconds, double hertz) {
+    const std::uint32_t samples = SampleCount(milliseconds);
+    std::string wave = WaveHeader(samples * BytesPerSample);
     for (std::uint32_t i = 0; i < samples; ++i) {
         const double level = 8000.0 * std::sin(2.0 * std::numbers::pi * hertz * i / SampleRate);
         Append16(wave, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(level))));
     }
     return wave;
+}
+
+void WriteSilentWave(const std::string& path, int milliseconds) {
+    const std::uint32_t dataBytes = SampleCount(milliseconds) * BytesPerSample;
+    const std::string header = WaveHeader(dataBytes);
+    WriteBytes(path, header);
+    // Zeros are silence; a file lengthened past its end holds zeros without taking room on the disk.
+    std::filesystem::resize_file(std::filesystem::path(Widen(path)), header.size() + dataBytes);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

@@ -10,6 +10,8 @@ namespace velutreck::operating {
 
 // A tone of the given length and pitch as a 16-bit mono PCM WAV file at 8,000 samples a second.
 std::string ToneWave(int milliseconds, double hertz);
+// Silence of the given length in the same format, as a sparse file: an album's worth costs no disk.
+void WriteSilentWave(const std::string& path, int milliseconds);
 // Writes the bytes to a file of that path, folders included. Throws std::runtime_error.
 void WriteBytes(const std::string& path, const std::string& bytes);
 

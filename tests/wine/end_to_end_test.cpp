@@ -11,6 +11,7 @@
 #include "rehearsal/operator/install_stand_ins.h"
 #include "rehearsal/operator/key_capture_window.h"
 #include "rehearsal/operator/job_screenshots.h"
+#include "rehearsal/operator/job_staging.h"
 #include "rehearsal/operator/job_watch.h"
 #include "rehearsal/operator/open_dialog.h"
 #include "rehearsal/operator/operator_actions.h"
@@ -54,6 +55,16 @@ protected:
         DeleteFileW(CarelessStartSpy);
     }
 
+    // The project, the temp folder, and waits of one tick, each longer than what the stand-ins take
+    // at ten times their speed. The short pause keeps its default: its waits inside a tick are what
+    // the window must answer through.
+    void StageQuickJob() {
+        StageProjectAndTempFolder(project_, tempFolder_);
+        for (const char* pause : {"GeneralLongPause", "SimpleBurnerPause"}) {
+            StoreSetting(pause, "1");
+        }
+    }
+
     void Shoot(const std::string& step) {
         const std::wstring path = StepShotPath(ScreenshotsFolder(), L"e2e", shots_++, step);
         EXPECT_TRUE(ShootScreen(path)) << "no screenshot of " << step;
@@ -73,15 +84,7 @@ TEST_F(EndToEnd, TwoBatchesChosenInTheAddDialogEndAsTwoNamedGroupsOnAnErasedDisc
     WriteBytes(first_ + "\\Alpha One.wav", ToneWave(400, 440));
     WriteBytes(first_ + "\\Bravo (Live).wav", ToneWave(300, 550));
     WriteBytes(second_ + "\\Charlie.wav", ToneWave(200, 660));
-    WriteBytes(project_, "");
-    std::filesystem::create_directories(std::filesystem::path(Widen(tempFolder_)));
-    // Waits of one tick, each longer than what the stand-ins take at ten times their speed. The
-    // short pause keeps its default: its waits inside a tick are what the window must answer through.
-    for (const char* pause : {"GeneralLongPause", "SimpleBurnerPause"}) {
-        StoreSetting(pause, "1");
-    }
-    StoreSetting("AudioProject", project_);
-    StoreSetting("TempFolder", tempFolder_);
+    StageQuickJob();
 
     const windowtest::VelutreckProcess velutreck;
     const HWND window = velutreck.WaitForMainWindow();
@@ -147,13 +150,7 @@ TEST_F(EndToEnd, AnImageDriveThatIgnoresTheImageStopsTheJobBeforeRecordingAndThe
     SetEnvironmentVariableW(Widen(ImageDriveIgnoresLoadsVariable).c_str(), L"1");
     WriteBytes(first_ + "\\Alpha One.wav", ToneWave(400, 440));
     WriteBytes(first_ + "\\Bravo (Live).wav", ToneWave(300, 550));
-    WriteBytes(project_, "");
-    std::filesystem::create_directories(std::filesystem::path(Widen(tempFolder_)));
-    for (const char* pause : {"GeneralLongPause", "SimpleBurnerPause"}) {
-        StoreSetting(pause, "1");
-    }
-    StoreSetting("AudioProject", project_);
-    StoreSetting("TempFolder", tempFolder_);
+    StageQuickJob();
 
     const windowtest::VelutreckProcess velutreck;
     const HWND window = velutreck.WaitForMainWindow();

@@ -11,6 +11,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "rehearsal/operator/operator_actions.h"
+#include "rehearsal/operator/sample_files.h"
 #include "rehearsal/operator/velutreck_process.h"
 
 namespace velutreck::windowtest {
@@ -22,27 +23,8 @@ void Little(std::ofstream& out, std::uint32_t value, int bytes) {
     }
 }
 
-// A PCM WAV file of the given seconds at 8 kHz, 8-bit mono (8,000 bytes a second). Its samples
-// are never written: the file is extended past its header, which leaves a sparse file of the
-// right size on disk.
 void WriteWave(const std::filesystem::path& path, std::uint32_t seconds) {
-    const std::uint32_t dataBytes = seconds * 8000;
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "RIFF";
-        Little(out, 36 + dataBytes, 4);
-        out << "WAVEfmt ";
-        Little(out, 16, 4);
-        Little(out, 1, 2);     // PCM
-        Little(out, 1, 2);     // mono
-        Little(out, 8000, 4);  // samples a second
-        Little(out, 8000, 4);  // bytes a second
-        Little(out, 1, 2);     // bytes a sample
-        Little(out, 8, 2);     // bits a sample
-        out << "data";
-        Little(out, dataBytes, 4);
-    }
-    std::filesystem::resize_file(path, 44 + dataBytes);
+    operating::WriteSilentWave(Narrow(path.wstring()), static_cast<int>(seconds) * 1000);
 }
 
 void Big(std::ofstream& out, std::uint32_t value, int bytes) {

@@ -1,13 +1,21 @@
 // The window at 96 and at 144 dots per inch: its client area and pictures scaled from twips, every
 // label that sizes itself to its caption clear of the controls around it, and a screenshot of each
-// tab in build/screenshots/ to look at.
+// tab in build/screenshots/ to look at. And the help page's pictures: the window as a user's evening
+// leaves it, every text in it the program's own.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/layout.h"
+#include "platform/win32/wide_text.h"
+#include "rehearsal/operator/job_screenshots.h"
+#include "rehearsal/operator/job_staging.h"
+#include "rehearsal/operator/operator_actions.h"
+#include "rehearsal/operator/sample_files.h"
 #include "rehearsal/operator/velutreck_process.h"
 #include "rehearsal/operator/screenshot.h"
 
@@ -105,6 +113,11 @@ bool ShowsAllItsText(HWND label, int dpi) {
     ReleaseDC(label, dc);
     DeleteObject(font);
     return needed.bottom <= box.bottom;
+// The window's client area, without the tooltips the resting pointer raises.
+bool ShootClientArea(HWND window, const VelutreckProcess& velutreck, const std::wstring& path) {
+    HideToolTips(velutreck.Id());
+    Sleep(300);
+    return SaveScreenshot(ClientAreaOnScreen(window), path);
 }
 
 class WindowAtDpi : public testing::TestWithParam<int> {};
@@ -125,8 +138,7 @@ TEST_P(WindowAtDpi, IsScaledFromTwipsWithNoLabelRunningIntoItsNeighboursOnAnyTab
     const RECT compression = ScreenRectOf(ControlOf(window, ControlId::cboCompression));
     EXPECT_EQ(compression.bottom - compression.top, TwipsToPixels(3840 + 315, dpi) - TwipsToPixels(3840, dpi));
 
-    // The list of an evening, 214 files in 13 groups, with a path too long for its box, and the
-    // longest summary such a list makes: the help page shows this picture.
+    // A long list with a path too long for its box, and the longest summary a list can make.
     const HWND list = ControlOf(window, ControlId::lstAudioFiles);
     for (int group = 1; group <= 13; ++group) {
         if (group > 1) {
@@ -151,25 +163,118 @@ TEST_P(WindowAtDpi, IsScaledFromTwipsWithNoLabelRunningIntoItsNeighboursOnAnyTab
     SendMessageW(ControlOf(window, ControlId::txtAudioProject), WM_SETTEXT, 0,
                  reinterpret_cast<LPARAM>(L"C:\\Documents and Settings\\All Users\\Shared Documents\\Nero "
                                           L"projects\\Velutreck\\An empty audio project for every MiniDisc.nra"));
-    const std::wstring build = BinFolder().substr(0, BinFolder().find_last_of(L'\\'));
-    const std::wstring folder = build.substr(0, build.find_last_of(L'\\')) + L"\\screenshots";
-    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring folder = operating::ScreenshotsFolder();
     const Container pages[] = {Container::FilesTab, Container::SettingsTab, Container::AboutTab};
     for (int tab = 0; tab < 3; ++tab) {
         SelectTab(window, tab);
         ExpectLabelsClear(window, pages[tab]);
         Settle(window);
-        HideToolTips(velutreck.Id());
-        Sleep(300);
         const std::wstring name = L"velutreck-" + std::to_wstring(dpi) + L"dpi-" + std::to_wstring(tab + 1) + L"-" +
                                   std::wstring(TabCaptions[static_cast<std::size_t>(tab)].begin(),
                                                TabCaptions[static_cast<std::size_t>(tab)].end()) +
                                   L".png";
-        EXPECT_TRUE(SaveScreenshot(ClientAreaOnScreen(window), folder + L"\\" + name)) << "no screenshot of tab " << tab;
+        EXPECT_TRUE(ShootClientArea(window, velutreck, folder + L"\\" + name)) << "no screenshot of tab " << tab;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(At96And144, WindowAtDpi, testing::Values(96, 144));
+
+std::string Environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = {};
+    GetEnvironmentVariableW(name, value, MAX_PATH);
+    return Narrow(value);
+}
+
+struct Album {
+    std::string folder;  // under the user's Music folder
+    std::vector<std::pair<std::string, int>> tracks;  // name and playing time in seconds
+};
+
+// Three albums of silent WAV files, whole seconds each: 38:23, 36:20 and a live album of 46:59.
+const std::vector<Album> EveningAlbums = {
+    {"Ella Quist\\Northern Lights",
+     {{"01 Aurora", 251}, {"02 Snowfield", 198}, {"03 The Long Night", 232}, {"04 Lantern", 227},
+      {"05 Ice Road", 264}, {"06 Polar Waltz", 189}, {"07 Kiruna", 241}, {"08 Midnight Sun", 236},
+      {"09 Fjell", 218}, {"10 First Light", 247}}},
+    {"The Harbour Lamps\\Low Tide",
+     {{"01 Low Tide", 244}, {"02 Gulls", 216}, {"03 Salt", 262}, {"04 The Breakwater", 218},
+      {"05 Rope and Anchor", 235}, {"06 Lighthouse Keeper", 231}, {"07 Herring Girls", 267},
+      {"08 Spring Tide", 248}, {"09 Home Port", 259}}},
+    {"Marta Vell\\Live at the Corn Exchange",
+     {{"01 Intro", 192}, {"02 Paper Boats", 185}, {"03 Wild Thyme", 197}, {"04 The Mill Race", 246},
+      {"05 Small Hours", 158}, {"06 Copper Kettle", 221}, {"07 Interval", 223}, {"08 Glass River", 167},
+      {"09 Hollow Oak", 202}, {"10 Night Ferry", 189}, {"11 Long Division", 234}, {"12 The Weaver", 156},
+      {"13 Paper Boats (Reprise)", 178}, {"14 Goodnight", 211}}},
+};
+
+// What the evening put on the disk, and the settings, gone again when the test ends, as it ends.
+class EveningLeftovers {
+public:
+    explicit EveningLeftovers(std::vector<std::string> paths) : paths_(std::move(paths)) { DeleteStoredSettings(); }
+    EveningLeftovers(const EveningLeftovers&) = delete;
+    EveningLeftovers& operator=(const EveningLeftovers&) = delete;
+    ~EveningLeftovers() {
+        for (const std::string& path : paths_) {
+            std::error_code ignored;
+            std::filesystem::remove_all(std::filesystem::path(Widen(path)), ignored);
+        }
+        DeleteStoredSettings();
+    }
+
+private:
+    std::vector<std::string> paths_;
+};
+
+// The help page's pictures, at 96 dpi: three albums named on the command line, as Send to names
+// them, each a group of its own; the live album split into its two sets with Insert Break on the
+// entry a click selects; and the settings a Windows 10 or 11 user's earlier session saved. The
+// summary is the one the program computes from the files' headers.
+TEST(HelpPictures, AnEveningOfThreeAlbumsAddedAndSplitAsAUserDoesFitsAnEightyMinuteDiscAtLP2) {
+    const SystemDpi systemDpi(96);
+    const std::string music = Environment(L"USERPROFILE") + "\\Music";
+    const std::string projectFolder = Environment(L"USERPROFILE") + "\\Documents\\Velutreck";
+    const std::string images = Environment(L"LOCALAPPDATA") + "\\Velutreck\\Images\\";
+    std::vector<std::wstring> albumFolders;
+    std::vector<std::string> leftovers = {projectFolder, images};
+    for (const Album& album : EveningAlbums) {
+        const std::string folder = music + "\\" + album.folder;
+        albumFolders.push_back(Widen(folder));
+        leftovers.push_back(folder.substr(0, folder.rfind('\\')));
+    }
+    const EveningLeftovers cleanUp(leftovers);
+    for (std::size_t album = 0; album < EveningAlbums.size(); ++album) {
+        for (const auto& [name, seconds] : EveningAlbums[album].tracks) {
+            operating::WriteSilentWave(Narrow(albumFolders[album]) + "\\" + name + ".wav", seconds * 1000);
+        }
+    }
+    operating::StageProjectAndTempFolder(projectFolder + "\\Empty audio project.nra", images);
+    StoreSetting("ImageDrive", "C:\\Program Files (x86)\\ahead\\ImageDrive\\ImageDrive.exe");
+    StoreSetting("SimpleBurner", "C:\\Program Files (x86)\\Sony\\Net MD Simple Burner\\NetMDSB.exe");
+    StoreSetting("Compression", "0");
+
+    const VelutreckProcess velutreck(albumFolders);
+    const HWND window = velutreck.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const HWND list = ControlOf(window, ControlId::lstAudioFiles);
+    ASSERT_TRUE(Eventually([&] { return operating::ListEntries(window).size() == 36; }))
+        << operating::ListEntries(window).size() << " entries";
+    // The live album's second set begins at its 8th track, which a click selects.
+    SendMessageW(list, LB_SETCURSEL, 29, 0);
+    operating::Press(window, ControlId::btnInsertBreak);
+    ASSERT_TRUE(Eventually([&] { return operating::ListEntries(window).size() == 37; }));
+    EXPECT_EQ(operating::ListEntries(window)[29], "---Break---");
+    EXPECT_EQ(operating::ListEntries(window)[30], Narrow(albumFolders[2]) + "\\08 Glass River.wav");
+
+    const HWND summary = ControlOf(window, ControlId::lblSummary);
+    const std::string expected = "33 files in 4 groups, 2:00:42 - fits an 80-minute MiniDisc at LP2, 39:18 to spare";
+    EXPECT_TRUE(Eventually([&] { return TextOf(summary) == expected; })) << TextOf(summary);
+
+    const std::wstring folder = operating::ScreenshotsFolder();
+    EXPECT_TRUE(ShootClientArea(window, velutreck, folder + L"\\help-files-tab.png"));
+    SelectTab(window, 1);
+    Settle(window);
+    EXPECT_TRUE(ShootClientArea(window, velutreck, folder + L"\\help-settings-tab.png"));
+}
 
 }  // namespace
 }  // namespace velutreck::windowtest
