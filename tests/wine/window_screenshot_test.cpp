@@ -113,8 +113,12 @@ bool ShowsAllItsText(HWND label, int dpi) {
     ReleaseDC(label, dc);
     DeleteObject(font);
     return needed.bottom <= box.bottom;
-// The window's client area, without the tooltips the resting pointer raises.
+}
+
+// The window's client area, without the tooltips the resting pointer raises: the pointer goes to
+// the screen's corner, off the window, so that none rises again before the picture is taken.
 bool ShootClientArea(HWND window, const VelutreckProcess& velutreck, const std::wstring& path) {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     HideToolTips(velutreck.Id());
     Sleep(300);
     return SaveScreenshot(ClientAreaOnScreen(window), path);
