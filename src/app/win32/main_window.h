@@ -69,6 +69,7 @@ private:
     void ShowPage(Container page);
     void OnDrop(HDROP drop);
     LRESULT OnItemsHandedOver(const COPYDATASTRUCT& data);
+    void FinishStartUp();
     void TakeHandedOverItems();
 
     HINSTANCE instance_;
