@@ -60,7 +60,6 @@ void frmMain::ShowError(const std::string& text) {
 }
 
 void frmMain::Form_Load(const std::vector<std::string>& commandLineItems) {
-    bool started = false;
     Guarded([&] {
         MainWindowControls& main = controls_.main;
         FillCompressionList(main.cboCompression);
@@ -73,20 +72,30 @@ void frmMain::Form_Load(const std::vector<std::string>& commandLineItems) {
             main.form.Unload();
             return;
         }
-        services_.bubbleTips.Install();
-        services_.bubbleTips.SetMaxWidth(TipMaxWidth);
-        SetToolTips(controls_.controlFor);
         const std::string version = VersionText(ProductName, VersionMajor, VersionMinor, VersionRevision);
         controls_.lblAppName.SetCaption(version);
         controls_.lblAppName2.SetCaption(version);
         controls_.lblCopyright.SetCaption(AboutText());
-        main.chkSendTo.SetValue(SendToState(SendTo()));
         ShowSummary();
-        started = true;
+        startUpToFinish_ = true;
     });
-    if (started) {
+    if (startUpToFinish_) {
         waitingItems_ = commandLineItems;
     }
+}
+
+// The tooltips answer only the resting pointer, and the Send to box lies on the Settings tab: the
+// window shows without them. Reading the Send to folder loads much of the shell.
+void frmMain::FinishStartUp() {
+    if (!std::exchange(startUpToFinish_, false)) {
+        return;
+    }
+    Guarded([&] {
+        services_.bubbleTips.Install();
+        services_.bubbleTips.SetMaxWidth(TipMaxWidth);
+        SetToolTips(controls_.controlFor);
+        controls_.main.chkSendTo.SetValue(SendToState(SendTo()));
+    });
 }
 
 bool frmMain::FirstCopy(const std::vector<std::string>& commandLineItems) {

@@ -62,6 +62,9 @@ public:
     // so that a message about them comes over the window. A second copy hands its items to the
     // running copy, or is refused; either way it unloads the window before it is shown.
     void Form_Load(const std::vector<std::string>& commandLineItems = {});
+    // The rest of a start-up that Form_Load saw to its end: the tooltips and the Send to box's
+    // state. Once the window shows, before any key or click reaches it; later calls do nothing.
+    void FinishStartUp();
     // Runs whenever the window closes; saves nothing and leaves the other programs alone.
     void Form_Unload();
 
@@ -117,6 +120,7 @@ private:
     CommonDialogState dialogState_;  // dlgCommon's properties, shared by Add files and the pickers
     std::string lastAddFolder_;
     std::vector<std::string> waitingItems_;
+    bool startUpToFinish_ = false;
 };
 
 }  // namespace velutreck

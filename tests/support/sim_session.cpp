@@ -33,6 +33,7 @@ SimSession::SimSession(const StandInOptions& options)
 
 void SimSession::Load(const std::vector<std::string>& commandLineItems) {
     form.Form_Load(commandLineItems);
+    form.FinishStartUp();
     form.AddWaitingItems();
 }
 

@@ -53,8 +53,8 @@ public:
     // desktop's; every other setting has its default. The stand-ins take the given times.
     explicit SimSession(const StandInOptions& options = {});
 
-    // Form_Load with the command line's items, which are added once the window shows; the window
-    // is then idle.
+    // Form_Load with the command line's items, then the rest of start-up and the items, as once the
+    // window shows; the window is then idle.
     void Load(const std::vector<std::string>& commandLineItems = {});
     // Adds files through the Add dialog, as one batch chosen in the dialog.
     void AddFiles(const std::vector<std::string>& paths);

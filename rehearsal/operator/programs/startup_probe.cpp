@@ -1,6 +1,7 @@
 // Measures Velutreck.exe's start-up for scripts/bench-startup: the time from starting the program
-// to its shown main window, and its peak working set, over several starts. Velutreck.exe lies
-// beside this program; the results go to standard output.
+// to its shown, painted and answering main window against the same time of same_controls_window.exe, a window with the
+// same DLLs and controls and nothing else, started in turn with it; and Velutreck's peak working
+// set. Both programs lie beside this one; the results go to standard output.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -17,9 +18,17 @@ struct Start {
     SIZE_T peakWorkingSet;
 };
 
-HWND ShownMainWindow(DWORD processId) {
+struct Program {
+    const wchar_t* file;
+    const wchar_t* windowClass;
+};
+
+constexpr Program Velutreck{L"Velutreck.exe", L"Velutreck.frmMain"};
+constexpr Program SameControls{L"same_controls_window.exe", L"Velutreck.SameControls"};
+
+HWND ShownMainWindow(DWORD processId, const wchar_t* windowClass) {
     HWND found = nullptr;
-    while ((found = FindWindowExW(nullptr, found, L"Velutreck.frmMain", nullptr)) != nullptr) {
+    while ((found = FindWindowExW(nullptr, found, windowClass, nullptr)) != nullptr) {
         DWORD owner = 0;
         GetWindowThreadProcessId(found, &owner);
         if (owner == processId && IsWindowVisible(found)) {
@@ -29,7 +38,8 @@ HWND ShownMainWindow(DWORD processId) {
     return nullptr;
 }
 
-bool MeasureOneStart(const std::wstring& program, Start& start) {
+bool MeasureOneStart(const std::wstring& folder, const Program& started, Start& start) {
+    const std::wstring program = folder + started.file;
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -44,8 +54,14 @@ bool MeasureOneStart(const std::wstring& program, Start& start) {
     }
     HWND window = nullptr;
     const ULONGLONG deadline = GetTickCount64() + 30000;
-    while (!(window = ShownMainWindow(process.dwProcessId)) && GetTickCount64() < deadline) {
+    while (!(window = ShownMainWindow(process.dwProcessId, started.windowClass)) && GetTickCount64() < deadline) {
         Sleep(1);
+    }
+    // Shown means painted and answering: a message sent to another thread's window is answered once
+    // that thread is back in its message loop, after its first paint.
+    DWORD_PTR answer = 0;
+    if (window) {
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer);
     }
     LARGE_INTEGER shown{};
     QueryPerformanceCounter(&shown);
@@ -68,26 +84,41 @@ bool MeasureOneStart(const std::wstring& program, Start& start) {
     return window != nullptr;
 }
 
+double MedianMilliseconds(std::vector<Start> starts) {
+    std::sort(starts.begin(), starts.end(), [](const Start& a, const Start& b) { return a.milliseconds < b.milliseconds; });
+    return starts[starts.size() / 2].milliseconds;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     wchar_t self[MAX_PATH] = {};
     const std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
-    const std::wstring program = path.substr(0, path.find_last_of(L'\\')) + L"\\Velutreck.exe";
-    constexpr int Starts = 5;
-    std::vector<Start> starts;
+    const std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
+    // Alternating, so that whatever else the machine does slows both alike.
+    constexpr int Starts = 9;
+    std::vector<Start> velutreck;
+    std::vector<Start> sameControls;
     for (int i = 0; i < Starts; ++i) {
-        Start start{};
-        if (!MeasureOneStart(program, start)) {
-            std::printf("start %d: no window within 30 s\n", i + 1);
-            return 1;
+        for (const Program* program : {&Velutreck, &SameControls}) {
+            Start start{};
+            if (!MeasureOneStart(folder, *program, start)) {
+                std::printf("%ls, start %d: no window within 30 s\n", program->file, i + 1);
+                return 1;
+            }
+            std::printf("%ls, start %d: window shown after %.0f ms, peak working set %.1f MiB\n", program->file, i + 1,
+                        start.milliseconds, static_cast<double>(start.peakWorkingSet) / (1024.0 * 1024.0));
+            (program == &Velutreck ? velutreck : sameControls).push_back(start);
         }
-        std::printf("start %d: window shown after %.0f ms, peak working set %.1f MiB\n", i + 1, start.milliseconds,
-                    static_cast<double>(start.peakWorkingSet) / (1024.0 * 1024.0));
-        starts.push_back(start);
     }
-    std::sort(starts.begin(), starts.end(), [](const Start& a, const Start& b) { return a.milliseconds < b.milliseconds; });
-    std::printf("median start-up to the shown window: %.0f ms (fastest %.0f ms)\n", starts[Starts / 2].milliseconds,
-                starts.front().milliseconds);
+    const double velutreckMedian = MedianMilliseconds(velutreck);
+    const double sameControlsMedian = MedianMilliseconds(sameControls);
+    const auto peak = std::max_element(velutreck.begin(), velutreck.end(), [](const Start& a, const Start& b) {
+        return a.peakWorkingSet < b.peakWorkingSet;
+    });
+    std::printf("median start-up to the shown window: Velutreck %.0f ms, the same controls alone %.0f ms\n",
+                velutreckMedian, sameControlsMedian);
+    std::printf("ratio: %.3f; Velutreck's peak working set %.1f MiB\n", velutreckMedian / sameControlsMedian,
+                static_cast<double>(peak->peakWorkingSet) / (1024.0 * 1024.0));
     return 0;
 }

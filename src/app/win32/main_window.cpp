@@ -71,10 +71,6 @@ MainWindow::MainWindow(HINSTANCE instance, SystemServices services)
     }
     parts_ = std::make_unique<Parts>(window_, instance, services_);
     parts_->children.Place(*parts_->resources);
-    parts_->background.Update();
-    for (const ToolTipEntry& entry : BrowseButtonToolTips) {
-        parts_->controls.ControlFor(entry.id).SetToolTipText(std::string(entry.text));
-    }
     SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(DefaultButton()), 0);
     SetWindowSubclass(parts_->children[ControlId::lstAudioFiles], &MainWindow::ListProcedure, 0,
                       reinterpret_cast<DWORD_PTR>(this));
@@ -115,6 +111,9 @@ void MainWindow::Show() {
     ShowWindow(window_, SW_SHOWNORMAL);
     UpdateWindow(window_);
     SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(parts_->children[InitialFocus]), TRUE);
+    // GetMessage takes posted messages before input, so start-up is finished before a key or click
+    // reaches a control.
+    PostMessageW(window_, FinishStartUpMessage, 0, 0);
     PostMessageW(window_, TakeHandedOverItemsMessage, 0, 0);
 }
 

@@ -49,8 +49,8 @@ public:
     // Form_Load with the items of the command line, and the track list's scroll extent. False when
     // start-up unloaded the window.
     bool Load(const std::vector<std::string>& commandLineItems);
-    // Centred on the screen, the "Files" tab in front and the focus on Start; the items of the
-    // command line are added next, so that a message about them comes over the window.
+    // Centred on the screen, the "Files" tab in front and the focus on Start; the rest of start-up
+    // follows, then the items of the command line, so that a message about them comes over the window.
     void Show();
     HWND Window() const { return window_; }
 
@@ -69,6 +69,7 @@ private:
     void ShowPage(Container page);
     void OnDrop(HDROP drop);
     LRESULT OnItemsHandedOver(const COPYDATASTRUCT& data);
+    void FinishStartUp();
     void TakeHandedOverItems();
 
     HINSTANCE instance_;

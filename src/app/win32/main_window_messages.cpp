@@ -86,6 +86,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case TakeHandedOverItemsMessage:
         TakeHandedOverItems();
         return 0;
+    case FinishStartUpMessage:
+        FinishStartUp();
+        return 0;
     case LengthsArrivedMessage:
         parts_->gate.Run([this] { parts_->frm.LengthsArrived(); });
         return 0;
@@ -232,6 +235,13 @@ LRESULT MainWindow::OnItemsHandedOver(const COPYDATASTRUCT& data) {
     }
     PostMessageW(window_, TakeHandedOverItemsMessage, 0, 0);
     return HandOverTaken;
+}
+
+void MainWindow::FinishStartUp() {
+    for (const ToolTipEntry& entry : BrowseButtonToolTips) {
+        parts_->controls.ControlFor(entry.id).SetToolTipText(std::string(entry.text));
+    }
+    parts_->gate.Run([this] { parts_->frm.FinishStartUp(); });
 }
 
 // Items are added only when no box of the program is open: the Add dialog, say, would otherwise

@@ -30,6 +30,8 @@ inline constexpr UINT HandOverRetryInterval = 250;
 inline constexpr UINT TakeHandedOverItemsMessage = WM_APP + 1;
 // Posted by the lengths' worker when lengths of listed files have changed.
 inline constexpr UINT LengthsArrivedMessage = WM_APP + 2;
+// Posted to itself once the window shows: what start-up leaves until then.
+inline constexpr UINT FinishStartUpMessage = WM_APP + 3;
 
 struct MainWindow::Parts {
     Parts(HWND window, HINSTANCE instance, SystemServices& services)

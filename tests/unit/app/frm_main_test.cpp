@@ -32,6 +32,27 @@ TEST(FormLoad, AnEmptyStoreShowsEveryDefaultAndWritesNothing) {
     EXPECT_TRUE(session.messageBoxes.Shown().empty());
 }
 
+// The window shows as soon as its values and captions are in; the tooltips and the Send to box,
+// which reads the shell's Send to folder, follow once, before the user can touch the window.
+TEST(FormLoad, TheWindowShowsWithItsValuesAndTheTooltipsAndTheSendToBoxFollowOnce) {
+    SimSession session;
+    session.desktop->Files().AddFile("C:\\Users\\Owner\\AppData\\Roaming\\Microsoft\\Windows\\SendTo\\Velutreck.lnk",
+                                     "Shortcut to " + standard_desktop::ProgramFile);
+    session.form.Form_Load();
+    EXPECT_EQ(session.controls.lblAppName.Caption(), "Velutreck (2003.04.15)");
+    EXPECT_EQ(session.controls.txtPause.Text(), "30");
+    EXPECT_EQ(session.controls.chkSendTo.Value(), 0);
+    EXPECT_EQ(session.controls.btnStartStop.ToolTipText(), "");
+    EXPECT_TRUE(session.bubbleTips.calls.empty());
+
+    session.form.FinishStartUp();
+    session.form.FinishStartUp();
+    EXPECT_EQ(session.controls.chkSendTo.Value(), 1);
+    EXPECT_EQ(session.controls.btnStartStop.ToolTipText(), "Save settings and write audio files to MiniDisc");
+    EXPECT_EQ(session.bubbleTips.calls, (std::vector<std::string>{"Install", "SetMaxWidth 400"}));
+    EXPECT_TRUE(session.messageBoxes.Shown().empty());
+}
+
 TEST(FormLoad, StoredChoicesApplyAndTheNamingRuleFollowsThem) {
     SimSession session;
     session.settings.WriteSetting("Velutreck", "Settings", "Compression", "0");
