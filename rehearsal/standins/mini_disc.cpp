@@ -15,7 +15,7 @@ int CellsOf(const std::string& title) {
 
 // Replaces the title in its slot, keeping within the cells that the other titles leave free.
 std::string StoreTitle(const MiniDisc& disc, std::string& slot, const std::string& title) {
-    const int free = TitleCells - (TitleCellsUsed(disc) - CellsOf(slot));
+    const int free = DiscTitleCells - (TitleCellsUsed(disc) - CellsOf(slot));
     std::u32string characters = ToCodePoints(title);
     const auto room = static_cast<std::size_t>(free * CellCharacters);
     if (characters.size() > room) {

@@ -33,7 +33,7 @@ struct MiniDisc {
     friend bool operator==(const MiniDisc&, const MiniDisc&) = default;
 };
 
-constexpr int TitleCells = 255;
+constexpr int DiscTitleCells = 255;
 constexpr int CellCharacters = 7;
 
 struct TrackListRow {

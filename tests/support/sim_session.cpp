@@ -82,6 +82,21 @@ std::vector<std::string> JobLogLines(const SimSession& session) {
     return lines;
 }
 
+bool TranscriptHas(const SimSession& session, const std::string& text) {
+    const std::vector<std::string> lines = session.desktop->Transcript().Texts();
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& line) { return line.find(text) != std::string::npos; });
+}
+
+bool NoProgramTouched(const SimSession& session) {
+    for (const std::string& line : session.desktop->Transcript().Texts()) {
+        if (line.rfind("StartProgram", 0) == 0 || line.rfind("ShellOpen", 0) == 0 || line.rfind("Type", 0) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::vector<std::string> LogEvents(const std::vector<std::string>& lines) {
     static const std::regex stamped(R"(^ *\d+\.\d s  (.*)$)");
     std::vector<std::string> events;

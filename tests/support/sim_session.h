@@ -43,6 +43,10 @@ class SimSession;
 // The job log's lines, and the stamped ones without their stamps (seconds since Start).
 std::vector<std::string> JobLogLines(const SimSession& session);
 std::vector<std::string> LogEvents(const std::vector<std::string>& lines);
+// Whether a line of the desktop's transcript holds the text.
+bool TranscriptHas(const SimSession& session, const std::string& text);
+// No program was started, opened or typed into.
+bool NoProgramTouched(const SimSession& session);
 
 class SimSession {
 public:

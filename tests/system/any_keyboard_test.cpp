@@ -47,7 +47,6 @@ long TranscriptCount(const SimSession& session, const std::string& text) {
                          [&](const std::string& line) { return line.find(text) != std::string::npos; });
 }
 
-bool TranscriptHas(const SimSession& session, const std::string& text) { return TranscriptCount(session, text) > 0; }
 
 // The user's settings, two files in two groups, erase (unless said) and names on; Start pressed.
 void StartJob(SimSession& session, bool erase = true) {

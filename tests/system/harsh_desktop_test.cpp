@@ -12,6 +12,7 @@
 #include "rehearsal/standins/mini_disc.h"
 #include "rehearsal/standins/nero_stand_in.h"
 #include "support/sim_session.h"
+#include "system/typical_job_done.h"
 #include "tracklist/break_marker.h"
 #include "tracklist/track_names.h"
 
@@ -23,7 +24,6 @@ using typical_job::B;
 using typical_job::C;
 using Lines = std::vector<std::string>;
 
-const Lines& TypicalList = typical_job::Entries;
 constexpr std::int64_t LongPauseMs = 30'000;  // GeneralLongPause's default
 
 std::string NameOf(const std::string& path) { return MakeTrackName(path, true, 12); }
@@ -62,21 +62,6 @@ void ExpectNothingLostNorSilentlyWrong(const SimSession& session, const Lines& l
     }
 }
 
-bool TranscriptHas(const SimSession& session, const std::string& text) {
-    const Lines lines = session.desktop->Transcript().Texts();
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const std::string& line) { return line.find(text) != std::string::npos; });
-}
-
-void ExpectTheWholeJobDone(const SimSession& session) {
-    const MiniDisc& disc = session.desktop->Disc();
-    EXPECT_EQ(SourcesOn(disc), (Lines{A, B, C}));
-    ASSERT_EQ(disc.groups.size(), 2u);
-    EXPECT_EQ(RowTitles(disc), (Lines{"A", "A", "B", "C", "C"}));
-    EXPECT_TRUE(session.ListEntries().empty());
-    EXPECT_FALSE(TranscriptHas(session, "stray key"));
-}
-
 TEST(HarshDesktop, ANeroSlowerThanTheLongWaitKeepsTheListUntilStopAndRecordsItOnceItIsQuick) {
     StandInOptions slow;
     slow.neroLoadMs = 40'000;  // longer than GeneralLongPause
@@ -87,12 +72,12 @@ TEST(HarshDesktop, ANeroSlowerThanTheLongWaitKeepsTheListUntilStopAndRecordsItOn
     ASSERT_FALSE(session.RunUntilIdle(10 * 60'000));
 
     // Nero took no file, so every entry is still there; the job waits where the caption says.
-    EXPECT_EQ(session.ListEntries(), TypicalList);
+    EXPECT_EQ(session.ListEntries(), typical_job::Entries);
     EXPECT_EQ(session.Caption(), "Writing Nero Image - Velutreck");
     EXPECT_TRUE(session.form.Engine().TrackNames().empty());
     session.PressStartStop();
     EXPECT_FALSE(session.IsRunning());
-    EXPECT_EQ(session.ListEntries(), TypicalList);
+    EXPECT_EQ(session.ListEntries(), typical_job::Entries);
 
     // The second time Nero opens quickly, as programs do once their files are cached.
     session.desktop->EndDrivenPrograms();
@@ -142,7 +127,7 @@ TEST(HarshDesktop, WithTheForegroundRefusedNothingIsTypedAnywhereAndNothingIsLos
 
     EXPECT_TRUE(session.desktop->TypedKeys(browser).empty());
     EXPECT_TRUE(session.desktop->TypedKeys(session.desktop->OwnWindow()).empty());
-    EXPECT_EQ(session.ListEntries(), TypicalList);
+    EXPECT_EQ(session.ListEntries(), typical_job::Entries);
     EXPECT_EQ(session.desktop->Disc().groups.size(), 1u);  // not erased: Alt+Y was never typed
     EXPECT_FALSE(session.desktop->KeptAwake());
 }
@@ -169,7 +154,7 @@ TEST(HarshDesktop, AWindowThatTakesTheFocusAtAnyMomentGetsNoKeyAndSpoilsNothing)
         SCOPED_TRACE("thief at " + std::to_string(at) + " ms");
         ASSERT_NE(thief, 0u);
         EXPECT_TRUE(session.desktop->TypedKeys(thief).empty());
-        ExpectNothingLostNorSilentlyWrong(session, TypicalList);
+        ExpectNothingLostNorSilentlyWrong(session, typical_job::Entries);
     }
     // Most moments fall in a wait, where the next activation simply brings the program back.
     EXPECT_GT(completed, 100);
@@ -192,7 +177,7 @@ TEST(HarshDesktop, AHungNeroNeverBlocksATickForLongAndStopStillEndsTheJob) {
     EXPECT_LE(session.LongestTickMs(), LongPauseMs + 2 * 500);
     session.PressStartStop();
     EXPECT_FALSE(session.IsRunning());
-    EXPECT_EQ(session.ListEntries(), TypicalList);
+    EXPECT_EQ(session.ListEntries(), typical_job::Entries);
 }
 
 TEST(HarshDesktop, AHangInTheMiddleOfTypingGivesUpWithinSecondsAndTheRestStaysInTheList) {
@@ -213,7 +198,7 @@ TEST(HarshDesktop, AHangInTheMiddleOfTypingGivesUpWithinSecondsAndTheRestStaysIn
     ASSERT_FALSE(session.RunUntilIdle(10 * 60'000));
     EXPECT_LE(session.LongestTickMs(), LongPauseMs + 2 * 500);
     session.PressStartStop();
-    EXPECT_EQ(session.ListEntries(), TypicalList);
+    EXPECT_EQ(session.ListEntries(), typical_job::Entries);
 }
 
 TEST(HarshDesktop, AStoreThatRefusesWritesNeverKeepsStopFromStopping) {
@@ -295,7 +280,7 @@ TEST(HarshDesktop, TheUserClickingVelutreckBeforeTheCompressionIsSetStillRecords
     }
     ASSERT_TRUE(session.RunUntilIdle(Hour));
     EXPECT_TRUE(session.desktop->TypedKeys(session.desktop->OwnWindow()).empty());
-    ExpectNothingLostNorSilentlyWrong(session, TypicalList);
+    ExpectNothingLostNorSilentlyWrong(session, typical_job::Entries);
     EXPECT_EQ(SourcesOn(session.desktop->Disc()), (Lines{A, B, C}));
 }
 

@@ -19,16 +19,6 @@ bool WindowIsIdle(const SimSession& session) {
            session.controls.txtPause.Enabled();
 }
 
-// Nothing but the checklist was shown, and no program was started or typed into.
-bool NoProgramTouched(const SimSession& session) {
-    for (const std::string& line : session.desktop->Transcript().Texts()) {
-        if (line.rfind("StartProgram", 0) == 0 || line.rfind("ShellOpen", 0) == 0 || line.rfind("Type", 0) == 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The messages after the checklist's, in order.
 std::vector<std::string> CheckMessages(const SimSession& session) {
     std::vector<std::string> texts;

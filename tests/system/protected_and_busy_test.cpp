@@ -9,6 +9,7 @@
 #include "rehearsal/standins/mini_disc.h"
 #include "rehearsal/standins/nero_stand_in.h"
 #include "support/sim_session.h"
+#include "system/typical_job_done.h"
 #include "tracklist/break_marker.h"
 
 namespace velutreck {
@@ -19,29 +20,11 @@ using typical_job::B;
 using typical_job::C;
 using Lines = std::vector<std::string>;
 
-const Lines& TypicalList = typical_job::Entries;
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 std::string LogText(const SimSession& session) {
     return session.desktop->Files().ReadFile(standard_desktop::LogFolder + "\\Velutreck.log").value_or("");
-}
-
-bool TranscriptHas(const SimSession& session, const std::string& text) {
-    for (const std::string& line : session.desktop->Transcript().Texts()) {
-        if (Has(line, text)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void ExpectTheWholeJobDone(const SimSession& session) {
-    const MiniDisc& disc = session.desktop->Disc();
-    EXPECT_EQ(SourcesOn(disc), (Lines{A, B, C}));
-    EXPECT_EQ(RowTitles(disc), (Lines{"A", "A", "B", "C", "C"}));
-    EXPECT_TRUE(session.ListEntries().empty());
-    EXPECT_FALSE(TranscriptHas(session, "stray key"));
 }
 
 TEST(HarshWindows, AProgramRunAsAdministratorEndsTheJobAtOnceWithOneMessageSayingWhatToDo) {
@@ -59,9 +42,9 @@ TEST(HarshWindows, AProgramRunAsAdministratorEndsTheJobAtOnceWithOneMessageSayin
         int state;
     };
     const std::vector<Case> cases = {
-        {standard_desktop::NeroPath, Account::Administrator, true, typeInto, TypicalList, 9},
-        {standard_desktop::NeroPath, Account::Standard, true, typeInto, TypicalList, 9},
-        {standard_desktop::SimpleBurnerPath, Account::Administrator, true, start, TypicalList, 4},
+        {standard_desktop::NeroPath, Account::Administrator, true, typeInto, typical_job::Entries, 9},
+        {standard_desktop::NeroPath, Account::Standard, true, typeInto, typical_job::Entries, 9},
+        {standard_desktop::SimpleBurnerPath, Account::Administrator, true, start, typical_job::Entries, 4},
         {standard_desktop::SimpleBurnerPath, Account::Administrator, false, start, {std::string(BreakMarker), C}, 15},
     };
     for (const Case& test : cases) {

@@ -14,16 +14,7 @@ using std::chrono::minutes;
 using std::chrono::seconds;
 using Strings = std::vector<std::string>;
 
-bool NoProgramTouched(const SimSession& session) {
-    for (const std::string& line : session.desktop->Transcript().Texts()) {
-        if (line.rfind("StartProgram", 0) == 0 || line.rfind("ShellOpen", 0) == 0 || line.rfind("Type", 0) == 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool WindowIsIdle(const SimSession& session) {
+bool IdleAndListEditable(const SimSession& session) {
     return session.controls.btnStartStop.Caption() == "&Start" && !session.controls.tmrMaster.Enabled() &&
            session.controls.lstAudioFiles.Enabled();
 }
@@ -59,7 +50,7 @@ void StartAnswering(SimSession& session, MessageBoxAnswer answer) {
 
 // The list stays as it was, but for the marker at its top, which OK at the checklist removes.
 void ExpectEndedBeforeAnything(const SimSession& session, const Strings& list) {
-    EXPECT_TRUE(WindowIsIdle(session));
+    EXPECT_TRUE(IdleAndListEditable(session));
     EXPECT_TRUE(NoProgramTouched(session));
     EXPECT_EQ(session.ListEntries(), Strings(list.begin() + 1, list.end()));
 }

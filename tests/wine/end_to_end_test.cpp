@@ -31,7 +31,7 @@ using windowtest::StoreSetting;
 
 const std::string Marker = "---Break---";
 
-std::string TestFolder() { return Narrow((std::filesystem::temp_directory_path() / L"VelutreckEndToEnd").wstring()); }
+std::string EndToEndFolder() { return Narrow((std::filesystem::temp_directory_path() / L"VelutreckEndToEnd").wstring()); }
 
 // What a careless start of Simple Burner's unquoted default path would run first: a keyboard test
 // window, titled "Key Capture" when started without a title.
@@ -70,7 +70,7 @@ protected:
         EXPECT_TRUE(ShootScreen(path)) << "no screenshot of " << step;
     }
 
-    const std::string folder_ = TestFolder();
+    const std::string folder_ = EndToEndFolder();
     const std::string first_ = folder_ + "\\Music\\Live at Home";
     const std::string second_ = folder_ + "\\Music\\Encore";
     const std::string project_ = folder_ + "\\Empty.nra";

@@ -31,13 +31,13 @@ using windowtest::Eventually;
 
 const std::string BurnerCaption = "Net MD Simple Burner";
 
-std::string TestFolder() {
+std::string HostsTestFolder() {
     return Narrow((std::filesystem::temp_directory_path() / L"Velutreck Hosts Test").wstring());
 }
 
 class StandInHostsTest : public ::testing::Test {
 protected:
-    StandInHostsTest() : folder_(Prepare(TestFolder())) {}
+    StandInHostsTest() : folder_(Prepare(HostsTestFolder())) {}
     ~StandInHostsTest() override { EndStandIns(); }
 
     static std::string Prepare(const std::string& folder) {

@@ -45,7 +45,7 @@ std::string BigEndian(std::uint64_t value, int bytes) {
     return out;
 }
 
-std::string Chunk(const std::string& id, const std::string& payload) {
+std::string NrgChunk(const std::string& id, const std::string& payload) {
     return id + BigEndian(payload.size(), 4) + payload;
 }
 
@@ -64,7 +64,7 @@ protected:
     // An image of silence of that many bytes, then the chunks, "END!" and the version's footer.
     NeroImageReading WriteChain(std::uint64_t silence, const std::string& chunks, NeroImageVersion version) {
         const bool two = version == NeroImageVersion::Two;
-        return Write({silence, chunks + Chunk("END!", "") + (two ? "NER5" : "NERO") + BigEndian(silence, two ? 8 : 4)});
+        return Write({silence, chunks + NrgChunk("END!", "") + (two ? "NER5" : "NERO") + BigEndian(silence, two ? 8 : 4)});
     }
     // The stand-in's image of files of these lengths.
     NeroImageReading WriteTracks(const Lengths& lengths, NeroImageVersion version = NeroImageVersion::Two) {
@@ -125,21 +125,21 @@ TEST_F(NeroImage, TrackAtOnceImagesReadInBothVersions) {
     const std::string two = BigEndian(0, 8) + BigEndian(a, 8) + BigEndian(7, 4) + BigEndian(0, 4) + BigEndian(0, 8) +
                             BigEndian(a, 8) + BigEndian(b, 8) + BigEndian(7, 4) + BigEndian(300, 4) + BigEndian(0, 8);
     const Lengths expected{milliseconds(4'000), milliseconds(6'013)};
-    EXPECT_EQ(WriteChain(a + b, Chunk("ETN2", two) + Chunk("SINF", BigEndian(2, 4)), NeroImageVersion::Two).trackLengths,
+    EXPECT_EQ(WriteChain(a + b, NrgChunk("ETN2", two) + NrgChunk("SINF", BigEndian(2, 4)), NeroImageVersion::Two).trackLengths,
               expected);
     const std::string one = BigEndian(0, 4) + BigEndian(a, 4) + BigEndian(7, 4) + BigEndian(0, 4) + BigEndian(0, 4) +
                             BigEndian(a, 4) + BigEndian(b, 4) + BigEndian(7, 4) + BigEndian(300, 4) + BigEndian(0, 4);
-    EXPECT_EQ(WriteChain(a + b, Chunk("ETNF", one), NeroImageVersion::One).trackLengths, expected);
+    EXPECT_EQ(WriteChain(a + b, NrgChunk("ETNF", one), NeroImageVersion::One).trackLengths, expected);
 
     const std::string daox = CdImage({{"C:\\Music\\a.mp3", milliseconds(4'000)}}).chunks.substr(40, 72);
     ASSERT_TRUE(daox.starts_with("DAOX"));
-    EXPECT_EQ(WriteChain(a + b, daox + Chunk("ETN2", two), NeroImageVersion::Two).trackLengths,
+    EXPECT_EQ(WriteChain(a + b, daox + NrgChunk("ETN2", two), NeroImageVersion::Two).trackLengths,
               Lengths{milliseconds(4'000)})
         << "a disc-at-once layout counts before a track list";
 
-    EXPECT_EQ(WriteChain(a, Chunk("ETN2", two), NeroImageVersion::Two).outcome, NeroImageOutcome::Unreadable)
+    EXPECT_EQ(WriteChain(a, NrgChunk("ETN2", two), NeroImageVersion::Two).outcome, NeroImageOutcome::Unreadable)
         << "track 2 lies past the sector data";
-    EXPECT_EQ(WriteChain(a + b, Chunk("ETN2", two.substr(0, 40)), NeroImageVersion::Two).outcome,
+    EXPECT_EQ(WriteChain(a + b, NrgChunk("ETN2", two.substr(0, 40)), NeroImageVersion::Two).outcome,
               NeroImageOutcome::Unreadable)
         << "a part of an entry";
 }
@@ -157,7 +157,7 @@ std::string EmptyTracks(int count) {
 }
 
 TEST_F(NeroImage, NoFileIsToldFromAFileThatIsNoImageOfAudioTracksAndNothingElseFails) {
-    EXPECT_EQ(WriteChain(0, Chunk("ETN2", EmptyTracks((1 << 15) - 1)), NeroImageVersion::Two).outcome,
+    EXPECT_EQ(WriteChain(0, NrgChunk("ETN2", EmptyTracks((1 << 15) - 1)), NeroImageVersion::Two).outcome,
               NeroImageOutcome::Read)
         << "a chain just within 1 MiB";
     EXPECT_EQ(ReadNeroImage(files, "C:\\Temp\\missing.nrg").outcome, NeroImageOutcome::NoFile);
@@ -188,7 +188,7 @@ TEST_F(NeroImage, NoFileIsToldFromAFileThatIsNoImageOfAudioTracksAndNothingElseF
         {"half the chain cut off", Write({good.silence, chunks.substr(chunks.size() / 2)})},
         {"a footer pointing past the file", Write(patched(footer + 4, BigEndian(1ull << 40, 8)))},
         {"a footer pointing at itself", Write(patched(footer + 4, BigEndian(good.silence + footer, 8)))},
-        {"a chain larger than 1 MiB", WriteChain(0, Chunk("ETN2", EmptyTracks(1 << 15)), NeroImageVersion::Two)},
+        {"a chain larger than 1 MiB", WriteChain(0, NrgChunk("ETN2", EmptyTracks(1 << 15)), NeroImageVersion::Two)},
         {"a chunk running past the footer", Write(patched(4, BigEndian(chunks.size(), 4)))},
         {"a chunk size that wraps back to itself", Write(patched(4, BigEndian(0xFFFF'FFF8, 4)))},
         {"no END!", Write(patched(chunks.find("END!"), "NEXT"))},
@@ -203,8 +203,8 @@ TEST_F(NeroImage, NoFileIsToldFromAFileThatIsNoImageOfAudioTracksAndNothingElseF
         {"a track ending before it starts", Write(patched(track1 + 34, BigEndian(150 * 2352 - WrapsToSectors, 8)))},
         {"a pregap after the track's start", Write(patched(track1 + 18, BigEndian(151 * 2352, 8)))},
         {"a part of a sector", Write(patched(track1 + 34, BigEndian(750 * 2352 - 1, 8)))},
-        {"a layout shorter than its header", WriteChain(good.silence, Chunk("DAOX", daox.substr(8, 21)), NeroImageVersion::Two)},
-        {"a track-at-once list of no tracks", WriteChain(good.silence, Chunk("ETN2", ""), NeroImageVersion::Two)},
+        {"a layout shorter than its header", WriteChain(good.silence, NrgChunk("DAOX", daox.substr(8, 21)), NeroImageVersion::Two)},
+        {"a track-at-once list of no tracks", WriteChain(good.silence, NrgChunk("ETN2", ""), NeroImageVersion::Two)},
     };
     for (const auto& [what, reading] : unreadable) {
         EXPECT_EQ(reading.outcome, NeroImageOutcome::Unreadable) << what;

@@ -22,7 +22,7 @@ TEST(MiniDiscTest, TitlesTakeWholeCellsAndATitleWithoutRoomIsCutToTheCellsLeft) 
     // 252 cells are free: a title of 253 cells keeps 252 of them.
     const std::string huge(253 * CellCharacters, 'x');
     EXPECT_EQ(SetRowTitle(disc, 2, huge), std::string(252 * CellCharacters, 'x'));
-    EXPECT_EQ(TitleCellsUsed(disc), TitleCells);
+    EXPECT_EQ(TitleCellsUsed(disc), DiscTitleCells);
     EXPECT_EQ(SetRowTitle(disc, 3, "No room"), "");
 
     // Replacing a title frees its own cells first; characters count, not bytes.
