@@ -112,12 +112,15 @@ TEST(StartChecks, ALongGroupAndAFullDiscAreAskedAboutAndCancelEndsTheJobAsAtTheC
 // of 53:20.4 fill an 80-minute disc at LP2 exactly, and of 53:20.6 they are 0:03 too long; a group
 // of 80:00.4 is no longer than Nero's 80-minute image.
 TEST(StartChecks, TheSummaryAndStartAgreeAtTheDiscsLimitAndJustOverIt) {
+    const auto listThreeGroups = [](SimSession& session, std::chrono::milliseconds each) {
+        session.Load();
+        session.controls.cboCompression.SetListIndex(0);
+        for (const char* name : {"One", "Two", "Three"}) {
+            ListGroup(session, name, 1, each);
+        }
+    };
     SimSession session;
-    session.Load();
-    session.controls.cboCompression.SetListIndex(0);
-    for (const char* name : {"One", "Two", "Three"}) {
-        ListGroup(session, name, 1, minutes(53) + std::chrono::milliseconds(20'400));
-    }
+    listThreeGroups(session, minutes(53) + std::chrono::milliseconds(20'400));
     EXPECT_EQ(SummaryOnceRead(session),
               "3 files in 3 groups, 2:40:00 - fits an 80-minute MiniDisc at LP2, 0:00 to spare");
     StartAnswering(session, MessageBoxAnswer::Cancel);
@@ -126,11 +129,7 @@ TEST(StartChecks, TheSummaryAndStartAgreeAtTheDiscsLimitAndJustOverIt) {
     session.PressStartStop();
 
     SimSession over;
-    over.Load();
-    over.controls.cboCompression.SetListIndex(0);
-    for (const char* name : {"One", "Two", "Three"}) {
-        ListGroup(over, name, 1, minutes(53) + std::chrono::milliseconds(20'600));
-    }
+    listThreeGroups(over, minutes(53) + std::chrono::milliseconds(20'600));
     EXPECT_EQ(SummaryOnceRead(over),
               "3 files in 3 groups, 2:40:03 - 0:03 too long for an 80-minute MiniDisc at LP2");
     StartAnswering(over, MessageBoxAnswer::Cancel);
